@@ -1,0 +1,27 @@
+// Skarn: Vortalis replays (".rep", binary match record).
+#include "frame/plugin_descriptor.h"
+
+namespace pellan {
+namespace {
+
+constexpr ColumnSpec kColumns[] = {
+    kFileNameColumn, kLastWriteColumn, {"1Pキャラ"}, {"1Pカラー"}, {"2Pキャラ"}, {"2Pカラー"}, {"対戦ステージ"},
+    {"バージョン"}, kFileSizeColumn, kDirectoryColumn,
+};
+
+constexpr SettingSpec kSettings[] = {{SettingKey::ZeroDelete, 0, 0, 0}};
+
+// The record test comes with the Vortalis record; until then no file is accepted.
+constexpr VersusTraits kVersus{nullptr};
+
+constexpr PluginDescriptor kPlugin{
+    "Skarn", Family::Versus, 1,
+    {"TOLVEN Plug-in For Vortalis Ver1.00", "Skarn", "*.rep", "Skarn リプレイファイル(*rep)"},
+    kColumns, 12, false, false, {"Skarn.tvp", kSettings}, nullptr, &kVersus,
+};
+
+}  // namespace
+
+const PluginDescriptor& ThisPlugin() { return kPlugin; }
+
+}  // namespace pellan

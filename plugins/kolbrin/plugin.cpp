@@ -1,0 +1,33 @@
+// kolbrin: Ventorium replays (".rpy", USER blocks, new generation).
+#include "frame/plugin_descriptor.h"
+
+namespace pellan {
+namespace {
+
+constexpr ColumnSpec kColumns[] = {
+    kFileNameColumn, kLastWriteColumn, {"No."}, {"プレイヤー名"}, {"プレイ時刻"}, {"使用キャラ"}, {"難易度"},
+    {"ステージ"}, {"スコア", 1, kWholeNumber}, {"処理落ち率", 1, kFraction}, {"バージョン"}, {"コメント"},
+    kFileSizeColumn, kDirectoryColumn,
+};
+
+constexpr SettingSpec kSettings[] = {{SettingKey::CommentBlt, 0, 0, 2}};
+
+constexpr UserBlockTraits kUserBlock{
+    Generation::New,
+    {"kbrn", BlockTail::NulAndZero, BlockTail::NulAndZero},
+    {ReplayNumberRule::Match::Pattern, "kolbrin_??.rpy", 25, "kolbrin_ud????.rpy"},
+    11,
+    nullptr,
+};
+
+constexpr PluginDescriptor kPlugin{
+    "kolbrin", Family::NewGeneration, 2,
+    {"TOLVEN Plug-in For Ventorium Ver1.01", "Ventorium", "kolbrin_*.rpy", "Ventorium リプレイファイル(kolbrin_*.rpy)"},
+    kColumns, 4, true, true, {"kolbrin.tvp", kSettings}, &kUserBlock, nullptr,
+};
+
+}  // namespace
+
+const PluginDescriptor& ThisPlugin() { return kPlugin; }
+
+}  // namespace pellan

@@ -1,0 +1,34 @@
+// mossel: Noctevar replays (".rpy", USER blocks, old generation).
+#include "frame/plugin_descriptor.h"
+
+namespace pellan {
+namespace {
+
+constexpr ColumnSpec kColumns[] = {
+    kFileNameColumn, kLastWriteColumn, {"No."}, {"プレイヤー名"}, {"プレイ時刻"}, {"キャラ名"}, {"難易度"},
+    {"最終ステージ"}, {"カード名"}, {"ミス回数", 1, kWholeNumber}, {"ボム回数", 1, kWholeNumber},
+    {"スコア", 1, kWholeNumber}, {"処理落ち率", 1, kFraction}, {"人間率", 1, kFraction}, {"バージョン"},
+    {"コメント"}, kFileSizeColumn, kDirectoryColumn,
+};
+
+constexpr SettingSpec kSettings[] = {{SettingKey::NameBlt, 0, 0, 2}, {SettingKey::CommentBlt, 0, 0, 2}};
+
+constexpr UserBlockTraits kUserBlock{
+    Generation::Old,
+    {"MSSL", BlockTail::NulOnly, BlockTail::NulOnly},
+    {ReplayNumberRule::Match::PrefixAndSuffix, "mossel_", 15, ""},
+    15,
+    nullptr,
+};
+
+constexpr PluginDescriptor kPlugin{
+    "mossel", Family::OldGeneration, 1,
+    {"TOLVEN Plug-in For Noctevar Ver1.00", "Noctevar", "mossel_*.rpy", "Noctevar リプレイファイル(mossel_*.rpy)"},
+    kColumns, 4, true, false, {"mossel.tvp", kSettings}, &kUserBlock, nullptr,
+};
+
+}  // namespace
+
+const PluginDescriptor& ThisPlugin() { return kPlugin; }
+
+}  // namespace pellan

@@ -1,0 +1,33 @@
+// quillet: Folialux replays (".rpy", USER blocks, old generation).
+#include "frame/plugin_descriptor.h"
+
+namespace pellan {
+namespace {
+
+constexpr ColumnSpec kColumns[] = {
+    kFileNameColumn, kLastWriteColumn, {"No."}, {"バージョン"}, {"プレイヤー名"}, {"ステージ", 1, kText},
+    {"レベル", 1, kWholeNumber}, {"シーン", 1, kWholeNumber}, {"プレイ時刻"}, {"スコア", 1, kWholeNumber},
+    {"処理落ち率", 1, kFraction}, {"コメント"}, kFileSizeColumn, kDirectoryColumn,
+};
+
+constexpr SettingSpec kSettings[] = {{SettingKey::CommentBlt, 0, 0, 2}};
+
+constexpr UserBlockTraits kUserBlock{
+    Generation::Old,
+    {"qllt", BlockTail::NulOnly, BlockTail::NulOnly},
+    {ReplayNumberRule::Match::Pattern, "quillet_??.rpy", 20, "quillet_ud????.rpy"},
+    11,
+    nullptr,
+};
+
+constexpr PluginDescriptor kPlugin{
+    "quillet", Family::OldGeneration, 1,
+    {"TOLVEN Plug-in For Folialux Ver1.00", "Folialux", "quillet_*.rpy", "Folialux リプレイファイル(quillet_*.rpy)"},
+    kColumns, 4, true, true, {"quillet.tvp", kSettings}, &kUserBlock, nullptr,
+};
+
+}  // namespace
+
+const PluginDescriptor& ThisPlugin() { return kPlugin; }
+
+}  // namespace pellan
