@@ -5,6 +5,11 @@
 #include <string>
 #include <vector>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 #include "host/file_system.h"
 #include "host/plugin_library.h"
 #include "host/plugin_listing.h"
@@ -79,6 +84,10 @@ int ParseArguments(int argc, char** argv, Options& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+    // The same bytes as on Linux: UTF-8 text with LF line ends, never translated.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
     Options options;
     if (int done = ParseArguments(argc, argv, options); done >= 0) return done;
 
