@@ -12,6 +12,7 @@
 #include "frame/replay_number.h"
 #include "frame/settings.h"
 #include "userblock/replay_format.h"
+#include "userblock/summary_values.h"
 #include "userblock/user_block_reader.h"
 #include "util/byte_view.h"
 
@@ -19,16 +20,19 @@ namespace pellan {
 
 enum class Family { NewGeneration, OldGeneration, Versus };
 
-// The summary reader of a USER-block game: fills the row's summary columns from the summary
-// block. Null until the game's reader exists; the row then carries number and comment only.
-using SummaryColumnsFiller = void (*)(InfoRow& row, const FoundUserBlock& summary, const PluginSettings& settings);
+// The summary reader of a USER-block game: the row values it reads from the summary block,
+// given the game's table of keys. Null until the game's reader exists; the row then carries
+// the replay number and the comment only.
+using SummaryReader = void (*)(const FoundUserBlock& summary, const PluginSettings& settings,
+                               std::span<const SummaryKey> keys, SlotValues& row);
 
 struct UserBlockTraits {
     Generation generation;
     ReplayFormat format;
     ReplayNumberRule number;
     std::size_t commentSlot;
-    SummaryColumnsFiller fillSummaryColumns;
+    SummaryReader readSummary;
+    std::span<const SummaryKey> summaryKeys;
 };
 
 // The record test of a versus game over the leading bytes of a file: 0 rejects, any other

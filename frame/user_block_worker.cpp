@@ -21,9 +21,12 @@ std::int32_t FillUserBlockRow(const PluginDescriptor& plugin, const PluginSettin
     InfoRow row(buffer, plugin.columns.size());
 
     if (!fileName.empty()) row.Set(2, ReplayNumberText(fileName, traits.number));
-    if (traits.fillSummaryColumns) {
-        if (auto summary = FindUserBlock(image, traits.format.magic, BlockType::Summary))
-            traits.fillSummaryColumns(row, *summary, settings);
+    if (traits.readSummary) {
+        if (auto summary = FindUserBlock(image, traits.format.magic, BlockType::Summary)) {
+            SlotValues values;
+            traits.readSummary(*summary, settings, traits.summaryKeys, values);
+            for (const auto& [slot, value] : values) row.Set(slot, value);
+        }
     }
     if (auto comment = FindUserBlock(image, traits.format.magic, BlockType::Comment)) {
         std::string shown = CommentDisplayText(comment->Text(), settings.CommentBlt, traits.generation);

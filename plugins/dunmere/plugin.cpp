@@ -1,5 +1,6 @@
 // dunmere: Tavernel replays (".rpy", USER blocks, new generation; no character or rank column).
 #include "frame/plugin_descriptor.h"
+#include "frame/summary_readers.h"
 
 namespace pellan {
 namespace {
@@ -12,12 +13,17 @@ constexpr ColumnSpec kColumns[] = {
 
 constexpr SettingSpec kSettings[] = {{SettingKey::CommentBlt, 0, 0, 2}};
 
+// Summary keys in the order each line is tested; every key ends in its space. Tavernel rows
+// have no character or rank column, so "Chara " and "Rank " lines are ignored.
+constexpr SummaryKey kSummaryKeys[] = {{"Version ", 8}, {"Name ", 3}, {"Date ", 4}, {"Stage ", 5}, {"Score ", 6}, {"Slow Rate ", 7}};
+
 constexpr UserBlockTraits kUserBlock{
     Generation::New,
     {"dnmr", BlockTail::NulAndZero, BlockTail::NulAndZero},
     {ReplayNumberRule::Match::Pattern, "dunmere_??.rpy", 25, "dunmere_ud????.rpy"},
     9,
-    nullptr,
+    ReadNewGenerationSummary,
+    kSummaryKeys,
 };
 
 constexpr PluginDescriptor kPlugin{

@@ -18,7 +18,8 @@ constexpr UserBlockTraits kUserBlock{
     {"MSSL", BlockTail::NulOnly, BlockTail::NulOnly},
     {ReplayNumberRule::Match::PrefixAndSuffix, "mossel_", 15, ""},
     15,
-    nullptr,
+    nullptr,  // the summary columns come with the game's reader
+    {},
 };
 
 constexpr PluginDescriptor kPlugin{

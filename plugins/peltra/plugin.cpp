@@ -17,7 +17,8 @@ constexpr UserBlockTraits kUserBlock{
     {"PLTR", BlockTail::NulAndKeptByte, BlockTail::NulOnly},
     {ReplayNumberRule::Match::PrefixAndSuffix, "peltra_", 25, "peltra_ud"},
     11,
-    nullptr,
+    nullptr,  // the summary columns come with the game's reader
+    {},
 };
 
 constexpr PluginDescriptor kPlugin{

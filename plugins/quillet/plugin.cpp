@@ -17,7 +17,8 @@ constexpr UserBlockTraits kUserBlock{
     {"qllt", BlockTail::NulOnly, BlockTail::NulOnly},
     {ReplayNumberRule::Match::Pattern, "quillet_??.rpy", 20, "quillet_ud????.rpy"},
     11,
-    nullptr,
+    nullptr,  // the summary columns come with the game's reader
+    {},
 };
 
 constexpr PluginDescriptor kPlugin{

@@ -1,5 +1,6 @@
 // varesk: Grottamar replays (".rpy", USER blocks, new generation).
 #include "frame/plugin_descriptor.h"
+#include "frame/summary_readers.h"
 
 namespace pellan {
 namespace {
@@ -12,12 +13,16 @@ constexpr ColumnSpec kColumns[] = {
 
 constexpr SettingSpec kSettings[] = {{SettingKey::CommentBlt, 0, 0, 2}};
 
+// Summary keys in the order each line is tested; every key ends in its space.
+constexpr SummaryKey kSummaryKeys[] = {{"Version ", 10}, {"Name ", 3}, {"Date ", 4}, {"Chara ", 5}, {"Rank ", 6}, {"Stage ", 7}, {"Score ", 8}, {"Slow Rate ", 9}};
+
 constexpr UserBlockTraits kUserBlock{
     Generation::New,
     {"vrsk", BlockTail::NulAndZero, BlockTail::NulAndZero},
     {ReplayNumberRule::Match::Pattern, "varesk_??.rpy", 25, "varesk_ud????.rpy"},
     11,
-    nullptr,
+    ReadNewGenerationSummary,
+    kSummaryKeys,
 };
 
 constexpr PluginDescriptor kPlugin{
