@@ -71,6 +71,22 @@ std::string LongComment() {
     return text;
 }
 
+// Summaries and comments at the edges of the "Key value" reader and of the comment slot.
+template <typename Add>
+void AddKeyValueEdges(const Game& g, Add add) {
+    auto summary = [&](const std::string& text) { return Summary(text, g.extraZeros); };
+    auto comment = [&](const std::string& text) { return Comment(text, g.extraZeros); };
+    add(Number(15), Replay("", {summary("name lower\r\nNameless\r\nName  Spaced \r\nScore\r\nStage \r\n"
+                                        "Rank Normal\r\nRank Hard\r\nVersion 1.00")}));
+    add(Number(16), Replay("", {summary("Name LF only\nScore 42\nStage 5\n"), comment("one\ntwo")}));
+    add(Number(17), Replay("", {summary("Name Mixed\nScore 10\r\nStage 3"), comment("a\nb\r\nc\rd\r\n")}));
+    add(Number(18), Replay("", {comment(std::string(511, 'x'))}));
+    add(Number(19), Replay("", {comment(std::string(512, 'y'))}));
+    std::string dbcsAt510(510, 'z');
+    dbcsAt510 += "漢字";
+    add(Number(20), Replay("", {comment(dbcsAt510)}));
+}
+
 void AddGame(const Game& g, std::vector<SampleFile>& out) {
     auto add = [&](const std::string& name, ReplaySpec spec) {
         spec.magic = g.magic;
@@ -101,6 +117,7 @@ void AddGame(const Game& g, std::vector<SampleFile>& out) {
     out.push_back({g.prefix + Number(13) + ".rpy", Bytes(g.magic.begin(), g.magic.begin() + 3)});  // 3 bytes
     ReplaySpec tinyBlock = Replay(body, {BlockSpec{0, "", 5u}, comment("after a block of size 5")});
     add(Number(14), tinyBlock);
+    if (g.summary == KeyValueSummary) AddKeyValueEdges(g, add);
 }
 
 }  // namespace
@@ -111,7 +128,7 @@ std::vector<SampleFile> SampleSet() {
     // A replay of one game under another game's name: its magic does not match.
     ReplaySpec foreign = Replay("", {Summary("Name Stranger\r\n")});
     foreign.magic = "kbrn";
-    files.push_back({"varesk_15.rpy", BuildReplay(foreign)});
+    files.push_back({"varesk_24.rpy", BuildReplay(foreign)});
     files.push_back({"notes.txt", Bytes{'n', 'o', 't', 'e'}});
     return files;
 }
