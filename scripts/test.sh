@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Every test: installs what is missing, builds the three targets, then runs the native suites
 # under AddressSanitizer and UndefinedBehaviorSanitizer, the 64-bit Windows export tests under
-# wine64, and last the Linux suites (unit, export, the checks of the 32-bit deliverables and
+# wine64, the fuzz targets for a bounded run, and last the Linux suites (unit, export, the checks of the 32-bit deliverables and
 # the byte-for-byte agreement of the Linux and Windows builds).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -13,6 +13,11 @@ echo "== sanitizers"
 cmake --preset sanitize >/dev/null
 cmake --build build/sanitize -j"$jobs"
 ctest --test-dir build/sanitize --output-on-failure -j"$jobs"
+
+echo "== fuzz targets"
+cmake --preset fuzz >/dev/null
+cmake --build build/fuzz -j"$jobs"
+ctest --test-dir build/fuzz --output-on-failure
 
 echo "== Windows build under wine64"
 bash scripts/run-wine-tests.sh
