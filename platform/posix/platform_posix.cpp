@@ -67,6 +67,9 @@ bool ChangeCurrentDirectory(const std::string& directory) { return ::chdir(direc
 bool CanOpenForWriting(const std::string& path) {
     struct stat st;
     if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    // A file without any write permission is read-only, as the Windows attribute is, also for
+    // root, whom the kernel would let write it.
+    if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return false;
     int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);  // no O_TRUNC: nothing changes
     if (fd < 0) return false;
     ::close(fd);
