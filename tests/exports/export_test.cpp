@@ -87,7 +87,12 @@ public:
     // Writes the bytes to name inside the folder and gives the file's absolute path.
     std::string Write(const std::string& name, const Bytes& bytes) const {
         fs::path file = path_ / name;
-        EXPECT_TRUE(pellan::samples::WriteBytes(file.string(), bytes)) << file.string();
+        if (bytes.empty()) {
+            std::ofstream empty(file, std::ios::binary | std::ios::trunc);  // fwrite of no bytes from no buffer is not portable
+            EXPECT_TRUE(empty.good()) << file.string();
+        } else {
+            EXPECT_TRUE(pellan::samples::WriteBytes(file.string(), bytes)) << file.string();
+        }
         return file.string();
     }
     std::string WriteText(const std::string& name, std::string_view text) const {
