@@ -2,6 +2,7 @@
 // arguments on with this library's descriptor and state; the entry point attaches the plug-in.
 #include <cstdint>
 
+#include "frame/dialogs/dialog_calls.h"
 #include "frame/plugin_calls.h"
 #include "frame/plugin_state.h"
 
@@ -39,9 +40,11 @@ PELLAN_EXPORT std::int32_t GetFileInfoText2(const void* source, std::uint32_t si
     return FileData(ThisPlugin(), State().settings, DataKind::Text2, source, size, out);
 }
 
-// The dialogs are not built yet: both answer like a dialog that cannot be created.
-PELLAN_EXPORT std::int32_t EditDialog(void* /*owner*/, const char* /*path*/) { return kDialogFailed; }
-PELLAN_EXPORT std::int32_t ConfigDialog(void* /*owner*/) { return kDialogFailed; }
+// Modal on the calling thread; on Linux no dialog can be created and both give -1.
+PELLAN_EXPORT std::int32_t EditDialog(void* owner, const char* path) {
+    return OpenEditDialog(ThisPlugin(), State(), owner, path);
+}
+PELLAN_EXPORT std::int32_t ConfigDialog(void* owner) { return OpenConfigDialog(ThisPlugin(), State(), owner); }
 
 #ifdef _WIN32
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {

@@ -19,7 +19,7 @@ enum Status : std::int32_t {
 };
 
 // The value DialogBoxParamA gives when no dialog can be created.
-constexpr std::int32_t kDialogFailed = -1;
+constexpr std::int32_t kDialogFailed = platform::kNoDialog;
 
 enum class DataKind { Row, Text1, Text2 };
 

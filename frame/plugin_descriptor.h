@@ -8,6 +8,7 @@
 
 #include "frame/column_info.h"
 #include "frame/comment_display.h"
+#include "frame/dialogs/config_dialog.h"
 #include "frame/info_row.h"
 #include "frame/replay_number.h"
 #include "frame/settings.h"
@@ -55,6 +56,7 @@ struct PluginDescriptor {
     SettingsSpec settings;
     const UserBlockTraits* userBlock;  // the six USER-block plug-ins
     const VersusTraits* versus;        // Skarn, sundrel
+    DialogSpec dialogs;
 };
 
 // The descriptor of the plug-in this library is built for.

@@ -54,6 +54,10 @@ void LoadSettings(const SettingsSpec& spec, platform::ModuleHandle module, IniFi
                   IniFile& ini, PluginSettings& settings) {
     std::string path = DirectoryPart(platform::ModulePath(module)) + platform::kPathSeparator + std::string(kSettingsFileName);
     ini.SetPath(path, false, baseDirectory);
+    ReadSettings(spec, ini, settings);
+}
+
+void ReadSettings(const SettingsSpec& spec, const IniFile& ini, PluginSettings& settings) {
     for (const SettingSpec& key : spec.keys) {
         std::string_view name = SettingKeyName(key.key);
         switch (key.key) {

@@ -62,6 +62,8 @@ std::string_view SettingKeyName(SettingKey key);
 // places a settings path that is not a full path.
 void LoadSettings(const SettingsSpec& spec, platform::ModuleHandle module, IniFile::BaseDirectory baseDirectory,
                   IniFile& ini, PluginSettings& settings);
+// Reads the plug-in's keys, in its order; a missing key or a value out of range gives the default.
+void ReadSettings(const SettingsSpec& spec, const IniFile& ini, PluginSettings& settings);
 // Writes every key of the plug-in, changed or not.
 void SaveSettings(const SettingsSpec& spec, const IniFile& ini, const PluginSettings& settings);
 

@@ -1,4 +1,5 @@
 // dunmere: Tavernel replays (".rpy", USER blocks, new generation; no character or rank column).
+#include "frame/dialogs/comment_editor.h"
 #include "frame/plugin_descriptor.h"
 #include "frame/summary_readers.h"
 
@@ -26,10 +27,14 @@ constexpr UserBlockTraits kUserBlock{
     kSummaryKeys,
 };
 
+// The configuration dialog's controls (template 103); the comment editor is template 102.
+constexpr SettingChoice kChoices[] = {{SettingKey::CommentBlt, {1003, 1004, 1005}}};
+
 constexpr PluginDescriptor kPlugin{
     "dunmere", Family::NewGeneration, 2,
     {"TOLVEN Plug-in For Tavernel Ver1.00", "Tavernel", "dunmere_*.rpy", "Tavernel リプレイファイル(dunmere_*.rpy)"},
     kColumns, 4, true, true, {"dunmere.tvp", kSettings}, &kUserBlock, nullptr,
+    {103, kChoices, kCommentEditorTemplate},
 };
 
 }  // namespace

@@ -1,4 +1,5 @@
 // kolbrin: Ventorium replays (".rpy", USER blocks, new generation).
+#include "frame/dialogs/comment_editor.h"
 #include "frame/plugin_descriptor.h"
 #include "frame/summary_readers.h"
 
@@ -25,10 +26,14 @@ constexpr UserBlockTraits kUserBlock{
     kSummaryKeys,
 };
 
+// The configuration dialog's controls (template 103); the comment editor is template 102.
+constexpr SettingChoice kChoices[] = {{SettingKey::CommentBlt, {1003, 1004, 1005}}};
+
 constexpr PluginDescriptor kPlugin{
     "kolbrin", Family::NewGeneration, 2,
     {"TOLVEN Plug-in For Ventorium Ver1.01", "Ventorium", "kolbrin_*.rpy", "Ventorium リプレイファイル(kolbrin_*.rpy)"},
     kColumns, 4, true, true, {"kolbrin.tvp", kSettings}, &kUserBlock, nullptr,
+    {103, kChoices, kCommentEditorTemplate},
 };
 
 }  // namespace

@@ -1,4 +1,5 @@
 // mossel: Noctevar replays (".rpy", USER blocks, old generation).
+#include "frame/dialogs/comment_editor.h"
 #include "frame/plugin_descriptor.h"
 
 namespace pellan {
@@ -22,10 +23,14 @@ constexpr UserBlockTraits kUserBlock{
     {},
 };
 
+// The configuration dialog's controls (template 101); the comment editor is template 102.
+constexpr SettingChoice kChoices[] = {{SettingKey::NameBlt, {1001, 1002, 1006}}, {SettingKey::CommentBlt, {1003, 1004, 1005}}};
+
 constexpr PluginDescriptor kPlugin{
     "mossel", Family::OldGeneration, 1,
     {"TOLVEN Plug-in For Noctevar Ver1.00", "Noctevar", "mossel_*.rpy", "Noctevar リプレイファイル(mossel_*.rpy)"},
     kColumns, 4, true, false, {"mossel.tvp", kSettings}, &kUserBlock, nullptr,
+    {101, kChoices, kCommentEditorTemplate},
 };
 
 }  // namespace

@@ -1,4 +1,5 @@
 // peltra: Bloomfrey replays (".rpy", USER blocks, old generation).
+#include "frame/dialogs/comment_editor.h"
 #include "frame/plugin_descriptor.h"
 
 namespace pellan {
@@ -21,10 +22,14 @@ constexpr UserBlockTraits kUserBlock{
     {},
 };
 
+// The configuration dialog's controls (template 101); the comment editor is template 102.
+constexpr SettingChoice kChoices[] = {{SettingKey::NameBlt, {1001, 1002, 1006}}, {SettingKey::CommentBlt, {1003, 1004, 1005}}};
+
 constexpr PluginDescriptor kPlugin{
     "peltra", Family::OldGeneration, 1,
     {"TOLVEN Plug-in For Bloomfrey Ver1.00", "Bloomfrey", "peltra_*.rpy", "Bloomfrey リプレイファイル(peltra_*.rpy)"},
     kColumns, 4, true, false, {"peltra.tvp", kSettings}, &kUserBlock, nullptr,
+    {101, kChoices, kCommentEditorTemplate},
 };
 
 }  // namespace

@@ -1,4 +1,5 @@
 // quillet: Folialux replays (".rpy", USER blocks, old generation).
+#include "frame/dialogs/comment_editor.h"
 #include "frame/plugin_descriptor.h"
 
 namespace pellan {
@@ -21,10 +22,14 @@ constexpr UserBlockTraits kUserBlock{
     {},
 };
 
+// The configuration dialog's controls (template 101); the comment editor is template 102.
+constexpr SettingChoice kChoices[] = {{SettingKey::CommentBlt, {1001, 1002, 1003}}};
+
 constexpr PluginDescriptor kPlugin{
     "quillet", Family::OldGeneration, 1,
     {"TOLVEN Plug-in For Folialux Ver1.00", "Folialux", "quillet_*.rpy", "Folialux リプレイファイル(quillet_*.rpy)"},
     kColumns, 4, true, true, {"quillet.tvp", kSettings}, &kUserBlock, nullptr,
+    {101, kChoices, kCommentEditorTemplate},
 };
 
 }  // namespace

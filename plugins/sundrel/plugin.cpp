@@ -15,10 +15,14 @@ constexpr SettingSpec kSettings[] = {{SettingKey::NameBlt, 0, 0, 1}};
 // The record test comes with the Mistgale record; until then no file is accepted.
 constexpr VersusTraits kVersus{nullptr};
 
+// The configuration dialog's controls (template 101); the record editor (102) comes with the record.
+constexpr SettingChoice kChoices[] = {{SettingKey::NameBlt, {1001, 1002}}};
+
 constexpr PluginDescriptor kPlugin{
     "sundrel", Family::Versus, 1,
     {"TOLVEN Plug-in For Mistgale Ver1.00", "Mistgale", "*.rep", "Mistgale リプレイファイル(*rep)"},
     kColumns, 60, false, false, {"sundrel.tvp", kSettings}, nullptr, &kVersus,
+    {101, kChoices, 0},
 };
 
 }  // namespace
