@@ -14,7 +14,8 @@ bool ReadReplayFile(const std::string& path, const ReplayFormat& format, Bytes& 
 }
 
 void AppendBlock(Bytes& out, BlockType type, std::string_view text, BlockTail tail, std::uint8_t keptByte) {
-    std::uint8_t tailBytes[2] = {0, keptByte};
+    // Only the kept-byte style writes the byte that followed the NUL; the others write a zero.
+    std::uint8_t tailBytes[2] = {0, tail == BlockTail::NulAndKeptByte ? keptByte : std::uint8_t(0)};
     std::size_t tailSize = tail == BlockTail::NulOnly ? 1 : 2;
     std::uint32_t blockSize = std::uint32_t(kBlockHeaderSize + text.size() + tailSize);
     std::uint8_t header[kBlockHeaderSize] = {'U', 'S', 'E', 'R', 0, 0, 0, 0, std::uint8_t(type), 0, 0, 0};
