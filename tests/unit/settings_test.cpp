@@ -3,7 +3,6 @@
 #include "frame/settings.h"
 
 #include <dlfcn.h>
-#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -77,10 +76,21 @@ TEST_F(IniFileTest, WritesDecimalText) {
     EXPECT_EQ(testing::ReadText(path), "[p.tvp]\r\nA=-12\r\nB=1\r\nC=0\r\n");
 }
 
+// Makes a folder the current directory for the life of the object.
+class CurrentDirectory {
+public:
+    explicit CurrentDirectory(const std::string& path) : previous_(std::filesystem::current_path()) {
+        std::filesystem::current_path(path);
+    }
+    ~CurrentDirectory() { std::filesystem::current_path(previous_); }
+
+private:
+    std::filesystem::path previous_;
+};
+
 TEST(IniFileEmptyPath, ReadsDefaultsAndWritesNothing) {
     testing::TempDir dir;
-    std::string previous = std::filesystem::current_path().string();
-    ASSERT_EQ(::chdir(dir.path().c_str()), 0);
+    CurrentDirectory inside(dir.path());
     testing::WriteFile(dir.File("pellan_tvp.ini"), "[p.tvp]\r\nk=2\r\n");
     IniFile ini;
     EXPECT_EQ(ini.ReadInt("p.tvp", "k", 5), 5);
@@ -89,7 +99,6 @@ TEST(IniFileEmptyPath, ReadsDefaultsAndWritesNothing) {
     ini.WriteBool("p.tvp", "z", true);
     EXPECT_EQ(testing::ReadText(dir.File("pellan_tvp.ini")), "[p.tvp]\r\nk=2\r\n");
     EXPECT_EQ(dir.Names(), std::vector<std::string>{"pellan_tvp.ini"});
-    ASSERT_EQ(::chdir(previous.c_str()), 0);
 }
 
 // The settings of the plug-ins, as their descriptors give them.
