@@ -358,10 +358,18 @@ TEST_P(AllPluginsTest, RefusesWhatIsNotItsReplay) {
     ExpectRejected("", 0);
 }
 
-TEST_P(AllPluginsTest, DialogsAreNotAvailableYet) {
+// Where no dialog can be made, both dialog exports give DialogBoxParamA's failure value: on
+// Linux always, on Windows the edit dialog of the versus plug-ins, whose record editors do not
+// exist yet. The real dialogs are driven by the dialog tests under Xvfb.
+TEST_P(AllPluginsTest, DialogExportsWithoutADialog) {
     std::string path = temp_.Write(Plugin().name + "_01.rpy", BuildReplay(PlainReplay(Plugin())));
+#ifdef _WIN32
+    if (Plugin().UsesUserBlocks()) GTEST_SKIP() << "opens the comment editor";
+    EXPECT_EQ(Library().EditDialog(nullptr, path.c_str()), kDialogFailed);
+#else
     EXPECT_EQ(Library().EditDialog(nullptr, path.c_str()), kDialogFailed);
     EXPECT_EQ(Library().ConfigDialog(nullptr), kDialogFailed);
+#endif
 }
 
 INSTANTIATE_TEST_SUITE_P(Plugins, AllPluginsTest, testing::ValuesIn(AllPlugins()), ParamName);

@@ -12,9 +12,9 @@
 //     its arguments, and never as plain _Name; the DLL's plain names then come from the .def
 //     file mapping them onto those stdcall functions.
 // ListResources gives the type, name and language of every resource, ready for checks of the
-// dialog templates.
+// dialog templates; --list prints them with the imported DLLs.
 //
-//   pellan_pe_check <folder with the .tvp files> [--objects <win32 build tree>] [--resources]
+//   pellan_pe_check <folder with the .tvp files> [--objects <win32 build tree>] [--list]
 //
 // Exit status: 0 all checks passed, 1 a check failed, 77 skipped (the folder does not exist, or
 // --objects names a tree without the plug-ins' objects: then everything else was checked first).
@@ -425,7 +425,7 @@ std::vector<std::string> ExpectedExports(const PluginSpec& plugin) {
 }
 
 // The checks of one DLL; every failure goes to the report.
-void CheckDll(const fs::path& file, const PluginSpec& plugin, bool listResources, Report& report) {
+void CheckDll(const fs::path& file, const PluginSpec& plugin, bool list, Report& report) {
     auto bytes = ReadFile(file);
     if (!bytes) return report.Fail("cannot be read");
     PeImage image(std::move(*bytes));
@@ -459,13 +459,16 @@ void CheckDll(const fs::path& file, const PluginSpec& plugin, bool listResources
     if (!dlls) {
         report.Fail(error);
     } else {
-        for (const std::string& dll : *dlls) report.Check(IsSystemDll(dll), "imports " + dll + ", not a system DLL");
+        for (const std::string& dll : *dlls) {
+            report.Check(IsSystemDll(dll), "imports " + dll + ", not a system DLL");
+            if (list) std::cout << "  " << plugin.name << " imports " << dll << "\n";
+        }
     }
 
     auto resources = ListResources(image, error);
     if (!resources) {
         report.Fail(error);
-    } else if (listResources) {
+    } else if (list) {
         for (const ResourceEntry& r : *resources) {
             std::cout << "  " << plugin.name << " resource type " << Describe(r.type)
                       << (std::get_if<std::uint32_t>(&r.type) && std::get<std::uint32_t>(r.type) == kRtDialog ? " (dialog)" : "")
@@ -513,22 +516,22 @@ bool CheckStdcallObjects(const fs::path& buildTree, const PluginSpec& plugin, Re
 
 int main(int argc, char** argv) {
     fs::path folder, objects;
-    bool listResources = false;
+    bool list = false;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         if (arg == "--objects" && i + 1 < argc) {
             objects = argv[++i];
-        } else if (arg == "--resources") {
-            listResources = true;
+        } else if (arg == "--list") {
+            list = true;
         } else if (folder.empty() && !arg.empty() && arg[0] != '-') {
             folder = arg;
         } else {
-            std::cerr << "usage: " << argv[0] << " <folder with the .tvp files> [--objects <win32 build tree>] [--resources]\n";
+            std::cerr << "usage: " << argv[0] << " <folder with the .tvp files> [--objects <win32 build tree>] [--list]\n";
             return 2;
         }
     }
     if (folder.empty()) {
-        std::cerr << "usage: " << argv[0] << " <folder with the .tvp files> [--objects <win32 build tree>] [--resources]\n";
+        std::cerr << "usage: " << argv[0] << " <folder with the .tvp files> [--objects <win32 build tree>] [--list]\n";
         return 2;
     }
     if (!fs::is_directory(folder)) {
@@ -545,7 +548,7 @@ int main(int argc, char** argv) {
         if (!fs::is_regular_file(file)) {
             report.Fail("missing");
         } else {
-            CheckDll(file, plugin, listResources, report);
+            CheckDll(file, plugin, list, report);
             if (!objects.empty() && !CheckStdcallObjects(objects, plugin, report)) withoutObjects.push_back(plugin.name);
         }
         if (report.Failures() == 0) std::cout << "ok   " << file.filename().string() << "\n";
