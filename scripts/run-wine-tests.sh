@@ -36,7 +36,7 @@ status=0
 cat "$log"
 # The gtest summary again, so that it closes the output however long the log was.
 echo "----"
-grep -E '^\[==========\] [0-9]+ tests? .*ran|^\[  (PASSED|FAILED|SKIPPED) \] [0-9]+ tests?' "$log" || true
+grep -E '^\[==========\] [0-9]+ tests? .*ran|^\[  (PASSED|FAILED|SKIPPED) +\] [0-9]+ tests?' "$log" || true
 if [ "$status" -eq 0 ] && ! grep -q '^\[  PASSED  \]' "$log"; then
     echo "run-wine-tests: the test program ended without a gtest summary" >&2
     status=1
