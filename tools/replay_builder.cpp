@@ -42,7 +42,7 @@ Bytes BuildReplay(const ReplaySpec& spec) {
 bool WriteBytes(const std::string& path, const Bytes& bytes) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) return false;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     return (std::fclose(file) == 0) && ok;
 }
 
