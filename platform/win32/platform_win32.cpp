@@ -54,6 +54,10 @@ std::string CurrentDirectory() {
 bool ChangeCurrentDirectory(const std::string& directory) { return SetCurrentDirectoryA(directory.c_str()) != 0; }
 
 bool CanOpenForWriting(const std::string& path) {
+    // The read-only attribute decides even where the process could write the file anyway
+    // (wine run by root maps it to missing write permissions, which root ignores).
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY)) return false;
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     CloseHandle(file);
