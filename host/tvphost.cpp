@@ -23,6 +23,7 @@ namespace {
 constexpr int kUsageError = 64;
 constexpr int kMissingPath = 2;
 constexpr int kPluginLoadError = 3;
+constexpr int kNoDialog = 4;
 
 const char* const kUsage =
     "usage: tvphost [options] [PATH...]\n"
@@ -32,7 +33,9 @@ const char* const kUsage =
     "  --plugin FILE   load this plug-in file (may be repeated; replaces --plugins)\n"
     "  --format F      table (default), csv or json\n"
     "  --details       also print both details texts of every file (on when a PATH is a file)\n"
-    "  --probe         print a byte-exact record of every answer, to compare two builds\n";
+    "  --probe         print a byte-exact record of every answer, to compare two builds\n"
+    "  --settings      open each plug-in's configuration dialog (Windows only)\n"
+    "  --edit          open the edit dialog of each plug-in for each PATH file it accepts (Windows only)\n";
 
 struct Options {
     std::string pluginFolder;
@@ -41,6 +44,8 @@ struct Options {
     Format format = Format::Table;
     bool details = false;
     bool probe = false;
+    bool settings = false;
+    bool edit = false;
 };
 
 bool EndsWithTvp(const std::string& name) {
@@ -71,6 +76,10 @@ int ParseArguments(int argc, char** argv, Options& options) {
             options.details = true;
         } else if (arg == "--probe") {
             options.probe = true;
+        } else if (arg == "--settings") {
+            options.settings = true;
+        } else if (arg == "--edit") {
+            options.edit = true;
         } else if (!arg.empty() && arg[0] == '-') {
             std::fprintf(stderr, "tvphost: unknown option '%s'\n%s", arg.c_str(), kUsage);
             return kUsageError;
@@ -79,6 +88,13 @@ int ParseArguments(int argc, char** argv, Options& options) {
         }
     }
     return -1;
+}
+
+// Prints what a dialog export answered; false when it could not open a dialog at all.
+bool ReportDialog(const std::string& plugin, const char* dialog, const std::string& path, std::int32_t code) {
+    const char* meaning = code == 0 ? "OK" : code == 6 ? "cancelled or closed" : code == -1 ? "no dialog" : "";
+    std::printf("%s: %s%s%s: %d %s\n", plugin.c_str(), dialog, path.empty() ? "" : " ", path.c_str(), int(code), meaning);
+    return code != -1;
 }
 
 }  // namespace
@@ -131,6 +147,7 @@ int main(int argc, char** argv) {
     }
 
     std::vector<PluginReport> reports;
+    bool dialogsOpened = true;
     for (const std::string& file : pluginFiles) {
         PluginLibrary plugin(file);
         std::string error = plugin.Error();
@@ -144,10 +161,26 @@ int main(int argc, char** argv) {
             Probe(plugin, *description, files, stdout);
             continue;
         }
+        if (options.settings || options.edit) {
+            if (options.settings)
+                dialogsOpened &= ReportDialog(description->file, "ConfigDialog", "", plugin.ConfigDialog(nullptr));
+            if (options.edit)
+                for (const std::string& path : files)
+                    if (Accepts(plugin, path))
+                        dialogsOpened &= ReportDialog(description->file, "EditDialog", path, plugin.EditDialog(nullptr, path.c_str()));
+            continue;
+        }
         PluginReport report{*description, {}};
         for (const std::string& path : files)
             if (Accepts(plugin, path)) report.files.push_back(ListFile(plugin, *description, path));
         reports.push_back(std::move(report));
+    }
+    if (options.settings || options.edit) {
+        if (dialogsOpened) return 0;
+        std::fprintf(stderr,
+                     "tvphost: a dialog could not be opened. Editing comments and settings needs Windows: the\n"
+                     "Linux plug-ins have no dialogs (run tvphost.exe with the Windows plug-ins there).\n");
+        return kNoDialog;
     }
     if (options.probe) return 0;
     if (options.paths.empty())
