@@ -757,6 +757,63 @@ TEST_P(UserBlockTest, DamagedAndUnusualChains) {
 INSTANTIATE_TEST_SUITE_P(Plugins, UserBlockTest, testing::ValuesIn(UserBlockPlugins()), ParamName);
 
 // ---------------------------------------------------------------------------------------------
+// The new-generation games: every column of the row comes from the summary's "Key value" lines.
+
+class NewGenerationRowTest : public PluginTest {};
+
+TEST_P(NewGenerationRowTest, FillsEveryColumnFromTheSummary) {
+    const std::string summary =
+        "Version 0.99\r\n"
+        "Name  Spaced \r\n"         // one leading space of the value stays
+        "name lower\r\nNameless\r\n"  // other letter case, no space: no key
+        "Date 26/12/11 14:30\r\n"
+        "Chara イルヴァ（雷符）\r\n"
+        "Rank Normal\r\nRank Hard\r\n"  // the last line of a key wins
+        "Stage 6\r\nStage \r\n"        // a key alone empties its slot
+        "Score 123456780\r\nScore:5\r\n"
+        "Slow Rate 0.52\n"               // LF only: ends a line only after the last CR LF
+        "Version 1.00";                   // the last line needs no CR LF
+    // The value for each label; dunmere has no character and no rank column.
+    const std::vector<std::pair<std::string_view, std::string>> expected = {
+        {"プレイヤー名", " Spaced "}, {"プレイ時刻", "26/12/11 14:30"}, {"使用キャラ", "イルヴァ（雷符）"},
+        {"難易度", "Hard"},           {"ステージ", ""},                 {"スコア", "123456780"},
+        {"処理落ち率", "0.52"},       {"バージョン", "1.00"},           {"コメント", "ok"},
+    };
+    Bytes replay = BuildReplay(ReplayWith(Plugin(), summary, "ok"));
+    std::string path = temp_.Write(Plugin().name + "_05.rpy", replay);
+
+    DataResult byPath = CallData(Library().GetFileInfoList, path.c_str(), 0);
+    DataResult inMemory = CallData(Library().GetFileInfoList, replay.data(), std::uint32_t(replay.size()));
+    ASSERT_EQ(byPath.status, kDone);
+    ASSERT_EQ(inMemory.status, kDone);
+    for (const auto& [label, value] : expected) {
+        int slot = Plugin().SlotOf(label);
+        if (slot < 0) continue;
+        EXPECT_EQ(SlotText(byPath.buffer.get(), std::size_t(slot)), value) << "path form, column " << slot;
+        EXPECT_EQ(SlotText(inMemory.buffer.get(), std::size_t(slot)), value) << "memory form, column " << slot;
+    }
+    EXPECT_EQ(SlotText(byPath.buffer.get(), 2), "No.05");
+    EXPECT_EQ(SlotText(inMemory.buffer.get(), 2), "");
+    // Nothing else of the row is written: the host's columns stay zero.
+    for (std::size_t slot = 0; slot < Plugin().columns.size(); ++slot) {
+        if (Plugin().columns[slot].hostColumn != 0) {
+            EXPECT_EQ(SlotText(byPath.buffer.get(), slot), "") << slot;
+        }
+    }
+}
+
+TEST_P(NewGenerationRowTest, OverlongValueIsCutBeforeAWholeCharacter) {
+    std::string name = std::string(510, 'n') + "名前";  // byte 510 begins a double-byte character
+    Bytes replay = BuildReplay(ReplayWith(Plugin(), "Name " + name + "\r\nScore 1\r\n", ""));
+    DataResult row = CallData(Library().GetFileInfoList, replay.data(), std::uint32_t(replay.size()));
+    ASSERT_EQ(row.status, kDone);
+    EXPECT_EQ(SlotText(row.buffer.get(), std::size_t(Plugin().SlotOf("プレイヤー名"))), std::string(510, 'n'));
+    EXPECT_EQ(SlotText(row.buffer.get(), std::size_t(Plugin().SlotOf("スコア"))), "1");
+}
+
+INSTANTIATE_TEST_SUITE_P(Plugins, NewGenerationRowTest, testing::ValuesIn(NewGenerationPlugins()), ParamName);
+
+// ---------------------------------------------------------------------------------------------
 // The two versus plug-ins: their record readers are not there yet, so they accept no file.
 
 class VersusTest : public PluginTest {};

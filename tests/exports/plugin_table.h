@@ -106,6 +106,13 @@ inline std::vector<PluginCase> UserBlockPlugins() {
     return out;
 }
 
+inline std::vector<PluginCase> NewGenerationPlugins() {
+    std::vector<PluginCase> out;
+    for (const PluginCase& plugin : AllPlugins())
+        if (plugin.family == Family::NewGeneration) out.push_back(plugin);
+    return out;
+}
+
 inline std::vector<PluginCase> VersusPlugins() {
     std::vector<PluginCase> out;
     for (const PluginCase& plugin : AllPlugins())
