@@ -4,13 +4,14 @@
 # dlopen and once under wine64 through LoadLibraryA, and the two records must be equal.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/wine-env.sh
 if [[ ! -x dist/win64/tvphost.exe || ! -x dist/linux/tvphost ]]; then
   echo "compare-builds: build dist/linux and dist/win64 first (scripts/build-all.sh)"
   exit 77
 fi
-work=$(mktemp -d)
-trap 'rm -rf "$work" "$WINEPREFIX"' EXIT
+source scripts/wine-env.sh
+work="$WINEPREFIX.work"
+mkdir -p "$work"
+trap 'wine_cleanup; rm -rf "$work"' EXIT
 dist/linux/write_samples "$work/samples" >/dev/null
 dist/linux/tvphost --plugins dist/linux --probe "$work/samples" >"$work/linux.txt"
 "$WINE64" dist/win64/tvphost.exe --plugins "$(to_windows_path dist/win64)" --probe "$(to_windows_path "$work/samples")" \
