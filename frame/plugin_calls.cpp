@@ -51,11 +51,11 @@ std::int32_t ColumnTable(const PluginDescriptor& plugin, char** out) {
     if (buffer == nullptr) return kNoMemory;
     auto* table = reinterpret_cast<ColumnInfo*>(buffer);
     for (std::size_t i = 0; i < plugin.columns.size(); ++i) {
-        const ColumnSpec& spec = plugin.columns[i];
-        std::memcpy(table[i].label, spec.label.data(), std::min(spec.label.size(), sizeof table[i].label - 1));
-        table[i].alignRight = spec.alignRight;
-        table[i].numberKind = spec.numberKind;
-        table[i].hostColumn = spec.hostColumn;
+        const ColumnSpec& column = plugin.columns[i];
+        std::memcpy(table[i].label, column.label.data(), std::min(column.label.size(), sizeof table[i].label - 1));
+        table[i].alignRight = column.alignRight;
+        table[i].numberKind = column.numberKind;
+        table[i].hostColumn = column.hostColumn;
     }
     return kDone;
 }

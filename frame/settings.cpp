@@ -50,35 +50,35 @@ std::string_view SettingKeyName(SettingKey key) {
     return {};
 }
 
-void LoadSettings(const SettingsSpec& spec, platform::ModuleHandle module, IniFile::BaseDirectory baseDirectory,
+void LoadSettings(const SettingsSpec& settingsSpec, platform::ModuleHandle module, IniFile::BaseDirectory baseDirectory,
                   IniFile& ini, PluginSettings& settings) {
     std::string path = DirectoryPart(platform::ModulePath(module)) + platform::kPathSeparator + std::string(kSettingsFileName);
     ini.SetPath(path, false, baseDirectory);
-    ReadSettings(spec, ini, settings);
+    ReadSettings(settingsSpec, ini, settings);
 }
 
-void ReadSettings(const SettingsSpec& spec, const IniFile& ini, PluginSettings& settings) {
-    for (const SettingSpec& key : spec.keys) {
+void ReadSettings(const SettingsSpec& settingsSpec, const IniFile& ini, PluginSettings& settings) {
+    for (const SettingSpec& key : settingsSpec.keys) {
         std::string_view name = SettingKeyName(key.key);
         switch (key.key) {
             case SettingKey::CommentBlt:
-                settings.CommentBlt = ini.ReadIntInRange(spec.section, name, key.fallback, key.min, key.max);
+                settings.CommentBlt = ini.ReadIntInRange(settingsSpec.section, name, key.fallback, key.min, key.max);
                 break;
             case SettingKey::NameBlt:
-                settings.NameBlt = ini.ReadIntInRange(spec.section, name, key.fallback, key.min, key.max);
+                settings.NameBlt = ini.ReadIntInRange(settingsSpec.section, name, key.fallback, key.min, key.max);
                 break;
-            case SettingKey::ZeroDelete: settings.ZeroDelete = ini.ReadBool(spec.section, name, key.fallback != 0); break;
+            case SettingKey::ZeroDelete: settings.ZeroDelete = ini.ReadBool(settingsSpec.section, name, key.fallback != 0); break;
         }
     }
 }
 
-void SaveSettings(const SettingsSpec& spec, const IniFile& ini, const PluginSettings& settings) {
-    for (const SettingSpec& key : spec.keys) {
+void SaveSettings(const SettingsSpec& settingsSpec, const IniFile& ini, const PluginSettings& settings) {
+    for (const SettingSpec& key : settingsSpec.keys) {
         std::string_view name = SettingKeyName(key.key);
         switch (key.key) {
-            case SettingKey::CommentBlt: ini.WriteInt(spec.section, name, settings.CommentBlt); break;
-            case SettingKey::NameBlt: ini.WriteInt(spec.section, name, settings.NameBlt); break;
-            case SettingKey::ZeroDelete: ini.WriteBool(spec.section, name, settings.ZeroDelete); break;
+            case SettingKey::CommentBlt: ini.WriteInt(settingsSpec.section, name, settings.CommentBlt); break;
+            case SettingKey::NameBlt: ini.WriteInt(settingsSpec.section, name, settings.NameBlt); break;
+            case SettingKey::ZeroDelete: ini.WriteBool(settingsSpec.section, name, settings.ZeroDelete); break;
         }
     }
 }

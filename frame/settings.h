@@ -60,11 +60,11 @@ std::string_view SettingKeyName(SettingKey key);
 
 // Builds the settings path from the plug-in's own file and reads its keys. baseDirectory
 // places a settings path that is not a full path.
-void LoadSettings(const SettingsSpec& spec, platform::ModuleHandle module, IniFile::BaseDirectory baseDirectory,
+void LoadSettings(const SettingsSpec& settingsSpec, platform::ModuleHandle module, IniFile::BaseDirectory baseDirectory,
                   IniFile& ini, PluginSettings& settings);
 // Reads the plug-in's keys, in its order; a missing key or a value out of range gives the default.
-void ReadSettings(const SettingsSpec& spec, const IniFile& ini, PluginSettings& settings);
+void ReadSettings(const SettingsSpec& settingsSpec, const IniFile& ini, PluginSettings& settings);
 // Writes every key of the plug-in, changed or not.
-void SaveSettings(const SettingsSpec& spec, const IniFile& ini, const PluginSettings& settings);
+void SaveSettings(const SettingsSpec& settingsSpec, const IniFile& ini, const PluginSettings& settings);
 
 }  // namespace pellan

@@ -27,7 +27,7 @@ struct FontSpec {
 constexpr std::int32_t kNoDialog = -1;
 
 // Null where there are no fonts (Linux) or when the font cannot be made.
-FontHandle CreateDialogFont(const FontSpec& spec);
+FontHandle CreateDialogFont(const FontSpec& fontSpec);
 
 // Shows the dialog template templateId of module, owned by owner, modally; logic handles its
 // opening, commands and closing. Returns the code the logic ended it with, or kNoDialog.

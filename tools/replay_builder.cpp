@@ -19,23 +19,23 @@ BlockSpec TextBlock(std::uint8_t type, std::string_view text, unsigned extraZero
     return block;
 }
 
-Bytes BuildReplay(const ReplaySpec& spec) {
+Bytes BuildReplay(const ReplaySpec& replaySpec) {
     Bytes out;
-    AppendText(out, spec.magic.substr(0, 4));
+    AppendText(out, replaySpec.magic.substr(0, 4));
     out.resize(4, 0);
     AppendText(out, "\x10\x20\x30");  // game data the plug-ins never read
-    out.push_back(spec.blockCount == 0xFF ? std::uint8_t(spec.blocks.size()) : spec.blockCount);
+    out.push_back(replaySpec.blockCount == 0xFF ? std::uint8_t(replaySpec.blocks.size()) : replaySpec.blockCount);
     AppendU32(out, 0x00010203);
-    AppendU32(out, spec.userOffset.value_or(std::uint32_t(16 + spec.body.size())));
-    AppendText(out, spec.body);
-    for (const BlockSpec& block : spec.blocks) {
+    AppendU32(out, replaySpec.userOffset.value_or(std::uint32_t(16 + replaySpec.body.size())));
+    AppendText(out, replaySpec.body);
+    for (const BlockSpec& block : replaySpec.blocks) {
         AppendText(out, block.marker.substr(0, 4));
         AppendU32(out, block.size.value_or(std::uint32_t(12 + block.body.size())));
         out.push_back(block.type);
         out.insert(out.end(), 3, 0);
         AppendText(out, block.body);
     }
-    if (spec.truncateTo && *spec.truncateTo < out.size()) out.resize(*spec.truncateTo);
+    if (replaySpec.truncateTo && *replaySpec.truncateTo < out.size()) out.resize(*replaySpec.truncateTo);
     return out;
 }
 

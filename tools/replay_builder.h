@@ -34,7 +34,7 @@ BlockSpec TextBlock(std::uint8_t type, std::string_view text, unsigned extraZero
 inline BlockSpec Summary(std::string_view text, unsigned extraZeros = 1) { return TextBlock(0, text, extraZeros); }
 inline BlockSpec Comment(std::string_view text, unsigned extraZeros = 1) { return TextBlock(1, text, extraZeros); }
 
-Bytes BuildReplay(const ReplaySpec& spec);
+Bytes BuildReplay(const ReplaySpec& replaySpec);
 
 // Writes bytes to path, replacing the file; false on any failure.
 bool WriteBytes(const std::string& path, const Bytes& bytes);

@@ -56,10 +56,10 @@ const std::vector<Game>& Games() {
 }
 
 ReplaySpec Replay(std::string body, std::vector<BlockSpec> blocks) {
-    ReplaySpec spec;
-    spec.body = std::move(body);
-    spec.blocks = std::move(blocks);
-    return spec;
+    ReplaySpec replaySpec;
+    replaySpec.body = std::move(body);
+    replaySpec.blocks = std::move(blocks);
+    return replaySpec;
 }
 
 std::string Number(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
@@ -88,9 +88,9 @@ void AddKeyValueEdges(const Game& g, Add add) {
 }
 
 void AddGame(const Game& g, std::vector<SampleFile>& out) {
-    auto add = [&](const std::string& name, ReplaySpec spec) {
-        spec.magic = g.magic;
-        out.push_back({g.prefix + name + ".rpy", BuildReplay(spec)});
+    auto add = [&](const std::string& name, ReplaySpec replaySpec) {
+        replaySpec.magic = g.magic;
+        out.push_back({g.prefix + name + ".rpy", BuildReplay(replaySpec)});
     };
     auto summary = [&](const std::string& player, int seed) { return Summary(g.summary(player, seed), g.extraZeros); };
     auto comment = [&](const std::string& text) { return Comment(text, g.extraZeros); };

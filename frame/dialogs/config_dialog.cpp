@@ -58,7 +58,7 @@ bool ConfigDialog::OnCommand(DialogView& view, int item, int) {
         PluginSettings chosen = settings_;
         for (const SettingChoice& choice : choices_) Store(chosen, choice.key, ChosenValue(view, choice));
         settings_ = chosen;
-        SaveSettings(spec_, ini_, settings_);
+        SaveSettings(settingsSpec_, ini_, settings_);
         view.End(kDone);
         return true;
     }

@@ -31,9 +31,9 @@ struct DialogSpec {
 class ConfigDialog final : public DialogLogic {
 public:
     // OK stores the chosen values in settings and writes the plug-in's keys through ini.
-    ConfigDialog(std::span<const SettingChoice> choices, const SettingsSpec& spec, const IniFile& ini,
+    ConfigDialog(std::span<const SettingChoice> choices, const SettingsSpec& settingsSpec, const IniFile& ini,
                  PluginSettings& settings)
-        : choices_(choices), spec_(spec), ini_(ini), settings_(settings) {}
+        : choices_(choices), settingsSpec_(settingsSpec), ini_(ini), settings_(settings) {}
 
     void OnInit(DialogView& view) override;
     bool OnCommand(DialogView& view, int item, int notification) override;
@@ -41,7 +41,7 @@ public:
 
 private:
     std::span<const SettingChoice> choices_;
-    const SettingsSpec& spec_;
+    const SettingsSpec& settingsSpec_;
     const IniFile& ini_;
     PluginSettings& settings_;
 };

@@ -67,11 +67,11 @@ INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
 
 }  // namespace
 
-FontHandle CreateDialogFont(const FontSpec& spec) {
-    std::string face(spec.face);
-    return CreateFontA(spec.height, spec.width, spec.escapement, spec.orientation, spec.weight, spec.italic,
-                       spec.underline, spec.strikeOut, spec.charSet, spec.outPrecision, spec.clipPrecision,
-                       spec.quality, spec.pitchAndFamily, face.c_str());
+FontHandle CreateDialogFont(const FontSpec& fontSpec) {
+    std::string face(fontSpec.face);
+    return CreateFontA(fontSpec.height, fontSpec.width, fontSpec.escapement, fontSpec.orientation, fontSpec.weight, fontSpec.italic,
+                       fontSpec.underline, fontSpec.strikeOut, fontSpec.charSet, fontSpec.outPrecision, fontSpec.clipPrecision,
+                       fontSpec.quality, fontSpec.pitchAndFamily, face.c_str());
 }
 
 std::int32_t RunModalDialog(ModuleHandle module, int templateId, void* owner, DialogLogic& logic) {

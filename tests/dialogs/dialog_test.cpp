@@ -283,11 +283,11 @@ std::unique_ptr<PluginLibrary> LoadCopy(const std::string& name, const TempDir& 
 // Replays
 
 Bytes Replay(const PluginCase& plugin, std::vector<BlockSpec> blocks) {
-    samples::ReplaySpec spec;
-    spec.magic = plugin.magic;
-    spec.body = "REPLAY-BODY";
-    spec.blocks = std::move(blocks);
-    return samples::BuildReplay(spec);
+    samples::ReplaySpec replaySpec;
+    replaySpec.magic = plugin.magic;
+    replaySpec.body = "REPLAY-BODY";
+    replaySpec.blocks = std::move(blocks);
+    return samples::BuildReplay(replaySpec);
 }
 
 const std::string kSummary = "Name Alice\r\nScore 1234\r\n";
@@ -514,17 +514,17 @@ int PixelsOfPoints(int points) {
 
 // checked: the radio buttons checked when the dialog was looked at. Tab stops at the template's
 // tab stops and, as the system has it, at the checked button of each radio group.
-void ExpectAppearance(const Appearance& seen, const TemplateSpec& spec, const std::vector<int>& checked = {}) {
+void ExpectAppearance(const Appearance& seen, const TemplateSpec& templateSpec, const std::vector<int>& checked = {}) {
     EXPECT_EQ(seen.className, "#32770");
-    EXPECT_EQ(seen.caption, spec.caption);
+    EXPECT_EQ(seen.caption, templateSpec.caption);
     constexpr DWORD kFrame = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
     EXPECT_EQ(seen.style & kFrame, kFrame);
     EXPECT_EQ(std::string(seen.font.logfont.lfFaceName), kDialogFace);
     EXPECT_EQ(seen.font.logfont.lfHeight, -PixelsOfPoints(kDialogPoints));
-    ASSERT_EQ(seen.controls.size(), spec.controls.size());
+    ASSERT_EQ(seen.controls.size(), templateSpec.controls.size());
     std::vector<int> tabStops;
-    for (std::size_t i = 0; i < spec.controls.size(); ++i) {
-        const ControlSpec& expected = spec.controls[i];
+    for (std::size_t i = 0; i < templateSpec.controls.size(); ++i) {
+        const ControlSpec& expected = templateSpec.controls[i];
         const LiveControl& control = seen.controls[i];
         SCOPED_TRACE("control " + std::to_string(i) + " (" + std::to_string(expected.id) + ")");
         EXPECT_EQ(control.id, expected.id);
@@ -704,31 +704,31 @@ std::optional<ParsedTemplate> ReadTemplate(const std::string& name, int number) 
 
 std::wstring KindOrdinal(const std::string& kind) { return kind == "Edit" ? L"#129" : L"#128"; }
 
-void ExpectTemplate(const std::string& plugin, const TemplateSpec& spec) {
-    SCOPED_TRACE(plugin + " template " + std::to_string(spec.number));
-    std::optional<ParsedTemplate> parsed = ReadTemplate(plugin, spec.number);
-    ASSERT_TRUE(parsed) << "no dialog resource " << spec.number;
-    EXPECT_EQ(parsed->extended, spec.extended);
+void ExpectTemplate(const std::string& plugin, const TemplateSpec& templateSpec) {
+    SCOPED_TRACE(plugin + " template " + std::to_string(templateSpec.number));
+    std::optional<ParsedTemplate> parsed = ReadTemplate(plugin, templateSpec.number);
+    ASSERT_TRUE(parsed) << "no dialog resource " << templateSpec.number;
+    EXPECT_EQ(parsed->extended, templateSpec.extended);
     EXPECT_EQ(parsed->style, kDialogStyle);
     EXPECT_EQ(parsed->exStyle, 0u);
     EXPECT_EQ(parsed->x, 0);
     EXPECT_EQ(parsed->y, 0);
-    EXPECT_EQ(parsed->cx, spec.cx);
-    EXPECT_EQ(parsed->cy, spec.cy);
+    EXPECT_EQ(parsed->cx, templateSpec.cx);
+    EXPECT_EQ(parsed->cy, templateSpec.cy);
     EXPECT_EQ(parsed->menu, L"");
     EXPECT_EQ(parsed->windowClass, L"");
-    EXPECT_EQ(parsed->caption, Wide(spec.caption));
+    EXPECT_EQ(parsed->caption, Wide(templateSpec.caption));
     EXPECT_EQ(parsed->face, Wide(std::string(kDialogFace)));
     EXPECT_EQ(Ansi(parsed->face), kDialogFace);
     EXPECT_EQ(parsed->points, kDialogPoints);
-    if (spec.extended) {
+    if (templateSpec.extended) {
         EXPECT_EQ(parsed->weight, FW_NORMAL);
         EXPECT_EQ(parsed->italic, 0);
         EXPECT_EQ(parsed->charset, SHIFTJIS_CHARSET);
     }
-    ASSERT_EQ(parsed->controls.size(), spec.controls.size());
-    for (std::size_t i = 0; i < spec.controls.size(); ++i) {
-        const ControlSpec& expected = spec.controls[i];
+    ASSERT_EQ(parsed->controls.size(), templateSpec.controls.size());
+    for (std::size_t i = 0; i < templateSpec.controls.size(); ++i) {
+        const ControlSpec& expected = templateSpec.controls[i];
         const ParsedControl& control = parsed->controls[i];
         SCOPED_TRACE("control " + std::to_string(i) + " (" + std::to_string(expected.id) + ")");
         EXPECT_EQ(control.id, expected.id);

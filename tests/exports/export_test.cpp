@@ -163,17 +163,17 @@ std::string Repeat(char c, std::size_t n) { return std::string(n, c); }
 unsigned ExtraZeros(const PluginCase& plugin) { return plugin.family == Family::NewGeneration ? 1 : 0; }
 
 ReplaySpec PlainReplay(const PluginCase& plugin) {
-    ReplaySpec spec;
-    spec.magic = plugin.magic;
-    spec.body = "replay body: not read by the plug-ins \x01\x02\x03";
-    return spec;
+    ReplaySpec replaySpec;
+    replaySpec.magic = plugin.magic;
+    replaySpec.body = "replay body: not read by the plug-ins \x01\x02\x03";
+    return replaySpec;
 }
 
 ReplaySpec ReplayWith(const PluginCase& plugin, std::string_view summary, std::string_view comment) {
-    ReplaySpec spec = PlainReplay(plugin);
-    spec.blocks.push_back(pellan::samples::Summary(summary, ExtraZeros(plugin)));
-    spec.blocks.push_back(pellan::samples::Comment(comment, ExtraZeros(plugin)));
-    return spec;
+    ReplaySpec replaySpec = PlainReplay(plugin);
+    replaySpec.blocks.push_back(pellan::samples::Summary(summary, ExtraZeros(plugin)));
+    replaySpec.blocks.push_back(pellan::samples::Comment(comment, ExtraZeros(plugin)));
+    return replaySpec;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -536,9 +536,9 @@ TEST_P(UserBlockTest, ReplayWithoutUserBlocks) {
 TEST_P(UserBlockTest, DetailsTextsAreRaw) {
     const std::string summary = "Name \x83\x76\x83\x8C\x83\x43\x83\x84\r\nDate 2024/01/02 03:04\r\nScore 123456789\r\n";
     const std::string comment = "first line\r\nsecond\rthird\n" + Repeat('c', 700) + "\x82\xA0";
-    ReplaySpec spec = ReplayWith(Plugin(), summary, comment);
-    const std::uint32_t commentBlockSize = std::uint32_t(12 + spec.blocks[1].body.size());
-    Bytes image = BuildReplay(spec);
+    ReplaySpec replaySpec = ReplayWith(Plugin(), summary, comment);
+    const std::uint32_t commentBlockSize = std::uint32_t(12 + replaySpec.blocks[1].body.size());
+    Bytes image = BuildReplay(replaySpec);
     std::string path = temp_.Write(Plugin().name + "_03.rpy", image);
 
     for (bool pathForm : {true, false}) {

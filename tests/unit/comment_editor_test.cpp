@@ -28,11 +28,11 @@ constexpr ReplayFormat kOldFormat{"MSSL", BlockTail::NulOnly, BlockTail::NulOnly
 platform::FontHandle const kFont = reinterpret_cast<platform::FontHandle>(0x1234);
 
 samples::Bytes Replay(const ReplayFormat& format, std::vector<samples::BlockSpec> blocks) {
-    samples::ReplaySpec spec;
-    spec.magic = std::string(format.magic);
-    spec.body = "BODY";
-    spec.blocks = std::move(blocks);
-    return samples::BuildReplay(spec);
+    samples::ReplaySpec replaySpec;
+    replaySpec.magic = std::string(format.magic);
+    replaySpec.body = "BODY";
+    replaySpec.blocks = std::move(blocks);
+    return samples::BuildReplay(replaySpec);
 }
 
 unsigned ExtraZeros(const ReplayFormat& format) { return format.commentTail == BlockTail::NulAndZero ? 1 : 0; }

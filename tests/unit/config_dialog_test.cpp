@@ -34,7 +34,7 @@ constexpr SettingChoice kSundrelChoices[] = {{SettingKey::NameBlt, {1001, 1002}}
 
 struct Variant {
     std::string name;
-    SettingsSpec spec;
+    SettingsSpec settingsSpec;
     std::span<const SettingChoice> choices;
 };
 
@@ -83,9 +83,9 @@ class DialogFixture {
 public:
     DialogFixture(const Variant& variant, const testing::TempDir& dir) : variant_(variant) {
         ini_.SetPath(dir.File("pellan_tvp.ini"), true, nullptr);
-        ReadSettings(variant.spec, ini_, settings);
+        ReadSettings(variant.settingsSpec, ini_, settings);
     }
-    ConfigDialog Dialog() { return ConfigDialog(variant_.choices, variant_.spec, ini_, settings); }
+    ConfigDialog Dialog() { return ConfigDialog(variant_.choices, variant_.settingsSpec, ini_, settings); }
 
     PluginSettings settings;
 
@@ -148,7 +148,7 @@ TEST(ConfigDialog, OpensWithTheStoredValueCheckedAndDefaultsForMissingOrOutOfRan
         const Variant& variant = VariantOf(c.plugin);
         testing::TempDir dir;
         std::string file = dir.File("pellan_tvp.ini");
-        std::string text = "[" + std::string(variant.spec.section) + "]\r\n" + c.lines + "\r\n";
+        std::string text = "[" + std::string(variant.settingsSpec.section) + "]\r\n" + c.lines + "\r\n";
         if (c.lines != "-") testing::WriteFile(file, text);
         DialogFixture fixture(variant, dir);
         ConfigDialog dialog = fixture.Dialog();
@@ -253,7 +253,7 @@ TEST(ConfigDialog, CancelAndTheCloseBoxLeaveMemoryAndFileAlone) {
             const Variant& variant = VariantOf(c.plugin);
             testing::TempDir dir;
             std::string file = dir.File("pellan_tvp.ini");
-            std::string text = others + "[" + std::string(variant.spec.section) + "]\r\n" + c.section + "\r\n";
+            std::string text = others + "[" + std::string(variant.settingsSpec.section) + "]\r\n" + c.section + "\r\n";
             testing::WriteFile(file, text);
             DialogFixture fixture(variant, dir);
             PluginSettings before = fixture.settings;

@@ -146,16 +146,16 @@ protected:
         testing::WriteFile(path, bytes);
         return path;
     }
-    static ReplaySpec Spec(std::vector<samples::BlockSpec> blocks) {
-        ReplaySpec spec;
-        spec.magic = "vrsk";
-        spec.body = "body";
-        spec.blocks = std::move(blocks);
-        return spec;
+    static ReplaySpec Chain(std::vector<samples::BlockSpec> blocks) {
+        ReplaySpec replaySpec;
+        replaySpec.magic = "vrsk";
+        replaySpec.body = "body";
+        replaySpec.blocks = std::move(blocks);
+        return replaySpec;
     }
     testing::TempDir dir;
     PluginSettings settings;
-    samples::Bytes replay = BuildReplay(Spec({Summary("SUMMARY TEXT"), Comment("line 1\r\nline 2")}));
+    samples::Bytes replay = BuildReplay(Chain({Summary("SUMMARY TEXT"), Comment("line 1\r\nline 2")}));
 };
 
 TEST_F(PluginFilesTest, SupportsMemoryAndPathForms) {
@@ -192,7 +192,7 @@ TEST_F(PluginFilesTest, SupportsMemoryAndPathForms) {
 TEST_F(PluginFilesTest, DataExportsStatusCodes) {
     ::mkdir(dir.File("folder.rpy").c_str(), 0755);
     const std::string good = Write("varesk_07.rpy", replay);
-    const std::string bare = Write("varesk_08.rpy", BuildReplay(Spec({})));
+    const std::string bare = Write("varesk_08.rpy", BuildReplay(Chain({})));
     const std::string folder = dir.File("folder.rpy");
     const std::string empty = Write("empty.rpy", {});
     const std::string foreign = Write("foreign.rpy", testing::BytesOf("qllt-------------"));
@@ -273,7 +273,7 @@ TEST_F(PluginFilesTest, RowHoldsNumberSummaryAndComment) {
 }
 
 TEST_F(PluginFilesTest, RowOfAReplayWithoutBlocksHasOnlyTheNumber) {
-    std::string path = Write("varesk_udAbCd.rpy", BuildReplay(Spec({})));
+    std::string path = Write("varesk_udAbCd.rpy", BuildReplay(Chain({})));
     HostBuffer row;
     ASSERT_EQ(FileData(kNewPlugin, settings, DataKind::Row, path.c_str(), 0, &row.data), kDone);
     InfoRow view(row.data, std::size(kColumns));
@@ -286,7 +286,7 @@ TEST_F(PluginFilesTest, RowOfAReplayWithoutBlocksHasOnlyTheNumber) {
 
 TEST_F(PluginFilesTest, LongCommentIsCutToItsSlot) {
     std::string comment = std::string(510, 'c') + "\x82\xA0" + std::string(100, 'd');
-    samples::Bytes image = BuildReplay(Spec({Comment(comment)}));
+    samples::Bytes image = BuildReplay(Chain({Comment(comment)}));
     HostBuffer row;
     ASSERT_EQ(FileData(kNewPlugin, settings, DataKind::Row, image.data(), std::uint32_t(image.size()), &row.data), kDone);
     InfoRow view(row.data, std::size(kColumns));
@@ -299,9 +299,9 @@ TEST_F(PluginFilesTest, DetailsTextsAndTheirBufferSizes) {
     const std::string comment = "line 1\r\nline 2";
     // An old-generation comment block with spare zeros behind its text: the buffer is the
     // block's size - 11 bytes, not the text's length + 1.
-    samples::Bytes spare = BuildReplay(Spec({Summary(summary), Comment(comment, 40)}));
+    samples::Bytes spare = BuildReplay(Chain({Summary(summary), Comment(comment, 40)}));
     // A block whose size claims more than the image holds: never more than the image plus one.
-    ReplaySpec damaged = Spec({samples::BlockSpec{1, comment + "\0"s, 0xFFFFFFFFu, "USER"}});
+    ReplaySpec damaged = Chain({samples::BlockSpec{1, comment + "\0"s, 0xFFFFFFFFu, "USER"}});
     samples::Bytes huge = BuildReplay(damaged);
     struct Case {
         const char* name;

@@ -39,12 +39,12 @@ BlockSpec Block(std::uint8_t type, std::string body, std::optional<std::uint32_t
 }
 
 ReplaySpec Chain(std::vector<BlockSpec> blocks, std::uint8_t count = 0xFF) {
-    ReplaySpec spec;
-    spec.magic = "vrsk";
-    spec.body = kBody;
-    spec.blocks = std::move(blocks);
-    spec.blockCount = count;
-    return spec;
+    ReplaySpec replaySpec;
+    replaySpec.magic = "vrsk";
+    replaySpec.body = kBody;
+    replaySpec.blocks = std::move(blocks);
+    replaySpec.blockCount = count;
+    return replaySpec;
 }
 
 struct RewriteCase {
@@ -119,9 +119,9 @@ TEST(RewriteReplayComment, RefusesImagesItCannotRewrite) {
         samples::Bytes image;
     };
     auto withOffset = [](std::uint32_t offset) {
-        ReplaySpec spec = Chain({Summary("s")});
-        spec.userOffset = offset;
-        return BuildReplay(spec);
+        ReplaySpec replaySpec = Chain({Summary("s")});
+        replaySpec.userOffset = offset;
+        return BuildReplay(replaySpec);
     };
     samples::Bytes good = BuildReplay(Chain({Summary("s")}));
     const std::vector<Case> cases = {

@@ -128,9 +128,9 @@ protected:
     void TearDown() override {
         if (library) ::dlclose(library);
     }
-    PluginSettings Load(const SettingsSpec& spec, IniFile& ini) {
+    PluginSettings Load(const SettingsSpec& settingsSpec, IniFile& ini) {
         PluginSettings settings;
-        LoadSettings(spec, module, BaseDirectory, ini, settings);
+        LoadSettings(settingsSpec, module, BaseDirectory, ini, settings);
         return settings;
     }
 

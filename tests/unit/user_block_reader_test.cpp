@@ -31,26 +31,26 @@ BlockSpec Block(std::uint8_t type, std::string body, std::optional<std::uint32_t
 }
 
 ReplaySpec Chain(std::vector<BlockSpec> blocks) {
-    ReplaySpec spec;
-    spec.magic = std::string(kMagic);
-    spec.body = kBody;
-    spec.blocks = std::move(blocks);
-    return spec;
+    ReplaySpec replaySpec;
+    replaySpec.magic = std::string(kMagic);
+    replaySpec.body = kBody;
+    replaySpec.blocks = std::move(blocks);
+    return replaySpec;
 }
 
-ReplaySpec WithOffset(ReplaySpec spec, std::uint32_t offset) {
-    spec.userOffset = offset;
-    return spec;
+ReplaySpec WithOffset(ReplaySpec replaySpec, std::uint32_t offset) {
+    replaySpec.userOffset = offset;
+    return replaySpec;
 }
 
-ReplaySpec CutTo(ReplaySpec spec, std::size_t size) {
-    spec.truncateTo = size;
-    return spec;
+ReplaySpec CutTo(ReplaySpec replaySpec, std::size_t size) {
+    replaySpec.truncateTo = size;
+    return replaySpec;
 }
 
 struct WalkCase {
     const char* name;
-    ReplaySpec spec;
+    ReplaySpec replaySpec;
     BlockType wanted;
     std::optional<std::string> text;           // nothing: no block found
     std::optional<std::uint32_t> blockSize;    // checked when given
@@ -90,7 +90,7 @@ TEST(FindUserBlock, WalksTheChain) {
         {"USER offset into the body", WithOffset(Chain({Summary("s")}), 16 + 4), BlockType::Summary, std::nullopt, std::nullopt},
     };
     for (const WalkCase& c : cases) {
-        samples::Bytes image = BuildReplay(c.spec);
+        samples::Bytes image = BuildReplay(c.replaySpec);
         auto found = FindUserBlock(ByteView(image.data(), image.size()), kMagic, c.wanted);
         ASSERT_EQ(found.has_value(), c.text.has_value()) << c.name;
         if (!found) continue;
