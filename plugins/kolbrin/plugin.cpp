@@ -2,28 +2,20 @@
 #include "frame/dialogs/comment_editor.h"
 #include "frame/plugin_descriptor.h"
 #include "frame/summary_readers.h"
+#include "plugins/new_generation_layout.h"
 
 namespace pellan {
 namespace {
 
-constexpr ColumnSpec kColumns[] = {
-    kFileNameColumn, kLastWriteColumn, {"No."}, {"プレイヤー名"}, {"プレイ時刻"}, {"使用キャラ"}, {"難易度"},
-    {"ステージ"}, {"スコア", 1, kWholeNumber}, {"処理落ち率", 1, kFraction}, {"バージョン"}, {"コメント"},
-    kFileSizeColumn, kDirectoryColumn,
-};
-
 constexpr SettingSpec kSettings[] = {{SettingKey::CommentBlt, 0, 0, 2}};
-
-// Summary keys in the order each line is tested; every key ends in its space.
-constexpr SummaryKey kSummaryKeys[] = {{"Version ", 10}, {"Name ", 3}, {"Date ", 4}, {"Chara ", 5}, {"Rank ", 6}, {"Stage ", 7}, {"Score ", 8}, {"Slow Rate ", 9}};
 
 constexpr UserBlockTraits kUserBlock{
     Generation::New,
     {"kbrn", BlockTail::NulAndZero, BlockTail::NulAndZero},
     {ReplayNumberRule::Match::Pattern, "kolbrin_??.rpy", 25, "kolbrin_ud????.rpy"},
-    11,
+    new_generation::kCommentSlot,
     ReadNewGenerationSummary,
-    kSummaryKeys,
+    new_generation::kSummaryKeys,
 };
 
 // The configuration dialog's controls (template 103); the comment editor is template 102.
@@ -32,7 +24,7 @@ constexpr SettingChoice kChoices[] = {{SettingKey::CommentBlt, {1003, 1004, 1005
 constexpr PluginDescriptor kPlugin{
     "kolbrin", Family::NewGeneration, 2,
     {"TOLVEN Plug-in For Ventorium Ver1.01", "Ventorium", "kolbrin_*.rpy", "Ventorium リプレイファイル(kolbrin_*.rpy)"},
-    kColumns, 4, true, true, {"kolbrin.tvp", kSettings}, &kUserBlock, nullptr,
+    new_generation::kColumns, 4, true, true, {"kolbrin.tvp", kSettings}, &kUserBlock, nullptr,
     {103, kChoices, kCommentEditorTemplate},
 };
 
