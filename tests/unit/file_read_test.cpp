@@ -1,6 +1,7 @@
 #include "util/file_read.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "test_support.h"
 
@@ -54,6 +55,21 @@ TEST_F(ReadWholeFileTest, FailsForEmptyMissingAndDirectory) {
         EXPECT_FALSE(ReadWholeFile(path, out, 4, false)) << path;
         EXPECT_EQ(out, BytesOf("previous")) << path;
     }
+}
+
+// A file that holds fewer bytes than its size claims: sysfs attributes report 4096 bytes and
+// read a few. The read gives fewer bytes than asked, which must fail rather than hand on an
+// image padded with zeros.
+TEST_F(ReadWholeFileTest, FailsWhenTheFileGivesFewerBytesThanItsSize) {
+    const std::string path = "/sys/kernel/mm/transparent_hugepage/enabled";
+    Bytes probe;
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0 || st.st_size != 4096) GTEST_SKIP() << "no sysfs attribute to read";
+    EXPECT_FALSE(ReadWholeFile(path, out));
+    EXPECT_EQ(out, BytesOf("previous"));
+    // Reading no more than the file really holds still works.
+    EXPECT_TRUE(ReadWholeFile(path, probe, 4, true));
+    EXPECT_EQ(probe.size(), 4u);
 }
 
 }  // namespace
