@@ -1,12 +1,14 @@
 // The comment rewrite, byte for byte, and saving and loading through real files.
 #include "userblock/replay_comment.h"
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <optional>
 #include <tuple>
 #include <vector>
@@ -212,6 +214,25 @@ TEST_F(ReplayFileTest, ReadOnlyReplayIsNotRewritten) {
     EXPECT_FALSE(SaveReplayComment(path, kNewFormat, "new"));
     EXPECT_EQ(testing::ReadFile(path), replay);
     EXPECT_EQ(dir.Names(), std::vector<std::string>{"varesk_02.rpy"});  // no temporary file left
+}
+
+// A write that fails half way (here: the file-size limit of the process stops the temporary
+// file after a few bytes, for root too) leaves the replay as it was and no temporary file.
+TEST_F(ReplayFileTest, WriteThatFailsHalfWayKeepsEveryByte) {
+    std::string path = Write("varesk_03.rpy", replay);
+    struct rlimit saved;
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);  // the write fails with EFBIG instead
+    struct rlimit tight = saved;
+    tight.rlim_cur = 8;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tight), 0);
+    bool saved_ok = SaveReplayComment(path, kNewFormat, "a comment that will not fit");
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_FALSE(saved_ok);
+    EXPECT_EQ(testing::ReadFile(path), replay);
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{"varesk_03.rpy"});
 }
 
 TEST_F(ReplayFileTest, LoadNeedsAReplayWithACommentBlock) {
