@@ -23,7 +23,7 @@ echo "== Windows build under wine64"
 bash scripts/run-wine-tests.sh
 
 echo "== dialogs of the Windows build under wine64 and Xvfb"
-sh scripts/run-dialog-tests.sh
+bash scripts/run-dialog-tests.sh
 
 echo "== Linux build"
 ctest --test-dir build/linux --output-on-failure
