@@ -28,6 +28,7 @@
 #include <windows.h>
 #else
 #include <malloc.h>
+#include <sys/stat.h>
 #endif
 
 #include "host/plugin_library.h"
@@ -472,6 +473,33 @@ TEST_P(UserBlockTest, ReplayNumberInPathFormOnly) {
     ASSERT_TRUE(row.buffer);
     ExpectHostBufferSize(row.buffer.get(), Plugin().RowBytes());
     EXPECT_EQ(SlotText(row.buffer.get(), 2), "");
+}
+
+// The replay number comes from the text after the last separator that is a character of its
+// own. On Windows a double-byte character whose second byte is 0x5C ('\\') is no separator; on
+// Linux the bytes of a UTF-8 name never hide a '/', though read as Shift-JIS they would.
+TEST_P(UserBlockTest, ReplayNumberComesFromTheWholeFileName) {
+    Bytes image = BuildReplay(ReplayWith(Plugin(), "Name x\r\n", "comment"));
+    const std::string numbered = Plugin().name + "_07.rpy";
+#ifdef _WIN32
+    const std::string folder = temp_.Path().string() + "\\\x95\x5C";  // 表: its second byte is 0x5C
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    const std::vector<std::pair<std::string, const char*>> cases = {
+        {folder + "\\" + numbered, "No.07"},
+        {temp_.Path().string() + "\\\x95\x5C" + numbered, "User"},  // the character is part of the name
+    };
+#else
+    const std::string folder = temp_.Path().string() + "/\xE3\x81\x82";  // あ in UTF-8 ends in 0x82, a Shift-JIS lead byte
+    ASSERT_EQ(::mkdir(folder.c_str(), 0755), 0);
+    const std::vector<std::pair<std::string, const char*>> cases = {{folder + "/" + numbered, "No.07"}};
+#endif
+    for (const auto& [path, shown] : cases) {
+        SCOPED_TRACE(path);
+        ASSERT_TRUE(pellan::samples::WriteBytes(path, image));
+        DataResult row = CallData(Library().GetFileInfoList, path.c_str(), 0);
+        ASSERT_EQ(row.status, kDone);
+        EXPECT_EQ(SlotText(row.buffer.get(), 2), shown);
+    }
 }
 
 // The columns that the host fills itself stay zero, whatever the replay holds.

@@ -59,14 +59,6 @@ TEST(PathParts, PartsPointIntoThePath) {
     EXPECT_EQ(ExtensionPart(dotted).data(), dotted.data() + 9);
 }
 
-TEST(PathParts, ShiftJisTrailByteIsNoSeparatorOnWindows) {
-    if (platform::kPathSeparator == '/') GTEST_SKIP() << "Shift-JIS paths exist only on Windows";
-    // "表" is 0x95 0x5C: its second byte has the value of '\'.
-    std::string_view path = "C:\\d\\\x95\x5C"sv;
-    EXPECT_EQ(FileNamePart(path), "\x95\x5C"sv);
-    EXPECT_EQ(DirectoryPart(path), "C:\\d");
-}
-
 TEST(EqualsIgnoringCase, FoldsAsciiLettersOnly) {
     EXPECT_TRUE(EqualsIgnoringCase("RpY", "rpy"));
     EXPECT_TRUE(EqualsIgnoringCase("", ""));
