@@ -19,8 +19,6 @@
 
 namespace pellan {
 
-enum class Family { NewGeneration, OldGeneration, Versus };
-
 // The summary reader of a USER-block game: the row values it reads from the summary block,
 // given the game's table of keys. Null until the game's reader exists; the row then carries
 // the replay number and the comment only.
@@ -45,13 +43,10 @@ struct VersusTraits {
 };
 
 struct PluginDescriptor {
-    std::string_view name;  // the deliverable's file name without ".tvp"
-    Family family;
     std::int32_t revision;
     std::array<std::string_view, 4> info;  // about text, game title, file pattern, file-type description
     std::span<const ColumnSpec> columns;
     std::uint32_t identifyBytes;  // leading bytes that IsSupported reads and tests
-    bool exportsFileInfoText2;
     bool usesHostDirectory;  // makes the host's directory current at load and bases relative settings paths on it
     SettingsSpec settings;
     const UserBlockTraits* userBlock;  // the six USER-block plug-ins

@@ -19,6 +19,14 @@ BlockSpec TextBlock(std::uint8_t type, std::string_view text, unsigned extraZero
     return block;
 }
 
+ReplaySpec ReplayOf(std::string magic, std::string body, std::vector<BlockSpec> blocks) {
+    ReplaySpec replaySpec;
+    replaySpec.magic = std::move(magic);
+    replaySpec.body = std::move(body);
+    replaySpec.blocks = std::move(blocks);
+    return replaySpec;
+}
+
 Bytes BuildReplay(const ReplaySpec& replaySpec) {
     Bytes out;
     AppendText(out, replaySpec.magic.substr(0, 4));

@@ -34,6 +34,9 @@ BlockSpec TextBlock(std::uint8_t type, std::string_view text, unsigned extraZero
 inline BlockSpec Summary(std::string_view text, unsigned extraZeros = 1) { return TextBlock(0, text, extraZeros); }
 inline BlockSpec Comment(std::string_view text, unsigned extraZeros = 1) { return TextBlock(1, text, extraZeros); }
 
+// A replay with the default header: magic, body and USER chain.
+ReplaySpec ReplayOf(std::string magic, std::string body, std::vector<BlockSpec> blocks);
+
 Bytes BuildReplay(const ReplaySpec& replaySpec);
 
 // Writes bytes to path, replacing the file; false on any failure.

@@ -55,12 +55,8 @@ const std::vector<Game>& Games() {
     return games;
 }
 
-ReplaySpec Replay(std::string body, std::vector<BlockSpec> blocks) {
-    ReplaySpec replaySpec;
-    replaySpec.body = std::move(body);
-    replaySpec.blocks = std::move(blocks);
-    return replaySpec;
-}
+// The magic is filled in by the game that adds the replay.
+ReplaySpec Replay(std::string body, std::vector<BlockSpec> blocks) { return ReplayOf("", std::move(body), std::move(blocks)); }
 
 std::string Number(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
 

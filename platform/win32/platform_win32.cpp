@@ -65,10 +65,10 @@ bool CanOpenForWriting(const std::string& path) {
 }
 
 bool ReplaceFileContents(const std::string& path, ByteView bytes) {
-    std::string folder = DirectoryPart(path);
-    if (folder.empty()) folder = ".";
+    // The temporary file lies in the replay's own folder, so the replace stays on one volume.
+    const std::string folder = DirectoryPart(path);
     char temp[MAX_PATH + 1] = {};
-    if (!GetTempFileNameA(folder.c_str(), "tvp", 0, temp)) return false;
+    if (!GetTempFileNameA(folder.empty() ? "." : folder.c_str(), "tvp", 0, temp)) return false;
     HANDLE file = CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     bool ok = file != INVALID_HANDLE_VALUE;
     DWORD written = 0;

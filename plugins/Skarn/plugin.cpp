@@ -18,9 +18,9 @@ constexpr VersusTraits kVersus{nullptr};
 constexpr SettingChoice kChoices[] = {{SettingKey::ZeroDelete, {1003}}};
 
 constexpr PluginDescriptor kPlugin{
-    "Skarn", Family::Versus, 1,
+    1,
     {"TOLVEN Plug-in For Vortalis Ver1.00", "Skarn", "*.rep", "Skarn リプレイファイル(*rep)"},
-    kColumns, 12, false, false, {"Skarn.tvp", kSettings}, nullptr, &kVersus,
+    kColumns, 12, false, {"Skarn.tvp", kSettings}, nullptr, &kVersus,
     {101, kChoices, 0},
 };
 

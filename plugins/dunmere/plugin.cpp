@@ -31,9 +31,9 @@ constexpr UserBlockTraits kUserBlock{
 constexpr SettingChoice kChoices[] = {{SettingKey::CommentBlt, {1003, 1004, 1005}}};
 
 constexpr PluginDescriptor kPlugin{
-    "dunmere", Family::NewGeneration, 2,
+    2,
     {"TOLVEN Plug-in For Tavernel Ver1.00", "Tavernel", "dunmere_*.rpy", "Tavernel リプレイファイル(dunmere_*.rpy)"},
-    kColumns, 4, true, true, {"dunmere.tvp", kSettings}, &kUserBlock, nullptr,
+    kColumns, 4, true, {"dunmere.tvp", kSettings}, &kUserBlock, nullptr,
     {103, kChoices, kCommentEditorTemplate},
 };
 

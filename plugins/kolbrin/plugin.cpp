@@ -22,9 +22,9 @@ constexpr UserBlockTraits kUserBlock{
 constexpr SettingChoice kChoices[] = {{SettingKey::CommentBlt, {1003, 1004, 1005}}};
 
 constexpr PluginDescriptor kPlugin{
-    "kolbrin", Family::NewGeneration, 2,
+    2,
     {"TOLVEN Plug-in For Ventorium Ver1.01", "Ventorium", "kolbrin_*.rpy", "Ventorium リプレイファイル(kolbrin_*.rpy)"},
-    new_generation::kColumns, 4, true, true, {"kolbrin.tvp", kSettings}, &kUserBlock, nullptr,
+    new_generation::kColumns, 4, true, {"kolbrin.tvp", kSettings}, &kUserBlock, nullptr,
     {103, kChoices, kCommentEditorTemplate},
 };
 

@@ -27,9 +27,9 @@ constexpr UserBlockTraits kUserBlock{
 constexpr SettingChoice kChoices[] = {{SettingKey::NameBlt, {1001, 1002, 1006}}, {SettingKey::CommentBlt, {1003, 1004, 1005}}};
 
 constexpr PluginDescriptor kPlugin{
-    "mossel", Family::OldGeneration, 1,
+    1,
     {"TOLVEN Plug-in For Noctevar Ver1.00", "Noctevar", "mossel_*.rpy", "Noctevar リプレイファイル(mossel_*.rpy)"},
-    kColumns, 4, true, false, {"mossel.tvp", kSettings}, &kUserBlock, nullptr,
+    kColumns, 4, false, {"mossel.tvp", kSettings}, &kUserBlock, nullptr,
     {101, kChoices, kCommentEditorTemplate},
 };
 

@@ -26,9 +26,9 @@ constexpr UserBlockTraits kUserBlock{
 constexpr SettingChoice kChoices[] = {{SettingKey::NameBlt, {1001, 1002, 1006}}, {SettingKey::CommentBlt, {1003, 1004, 1005}}};
 
 constexpr PluginDescriptor kPlugin{
-    "peltra", Family::OldGeneration, 1,
+    1,
     {"TOLVEN Plug-in For Bloomfrey Ver1.00", "Bloomfrey", "peltra_*.rpy", "Bloomfrey リプレイファイル(peltra_*.rpy)"},
-    kColumns, 4, true, false, {"peltra.tvp", kSettings}, &kUserBlock, nullptr,
+    kColumns, 4, false, {"peltra.tvp", kSettings}, &kUserBlock, nullptr,
     {101, kChoices, kCommentEditorTemplate},
 };
 

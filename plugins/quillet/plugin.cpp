@@ -26,9 +26,9 @@ constexpr UserBlockTraits kUserBlock{
 constexpr SettingChoice kChoices[] = {{SettingKey::CommentBlt, {1001, 1002, 1003}}};
 
 constexpr PluginDescriptor kPlugin{
-    "quillet", Family::OldGeneration, 1,
+    1,
     {"TOLVEN Plug-in For Folialux Ver1.00", "Folialux", "quillet_*.rpy", "Folialux リプレイファイル(quillet_*.rpy)"},
-    kColumns, 4, true, true, {"quillet.tvp", kSettings}, &kUserBlock, nullptr,
+    kColumns, 4, true, {"quillet.tvp", kSettings}, &kUserBlock, nullptr,
     {101, kChoices, kCommentEditorTemplate},
 };
 

@@ -19,9 +19,9 @@ constexpr VersusTraits kVersus{nullptr};
 constexpr SettingChoice kChoices[] = {{SettingKey::NameBlt, {1001, 1002}}};
 
 constexpr PluginDescriptor kPlugin{
-    "sundrel", Family::Versus, 1,
+    1,
     {"TOLVEN Plug-in For Mistgale Ver1.00", "Mistgale", "*.rep", "Mistgale リプレイファイル(*rep)"},
-    kColumns, 60, false, false, {"sundrel.tvp", kSettings}, nullptr, &kVersus,
+    kColumns, 60, false, {"sundrel.tvp", kSettings}, nullptr, &kVersus,
     {101, kChoices, 0},
 };
 

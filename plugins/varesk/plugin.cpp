@@ -22,9 +22,9 @@ constexpr UserBlockTraits kUserBlock{
 constexpr SettingChoice kChoices[] = {{SettingKey::CommentBlt, {1003, 1004, 1005}}};
 
 constexpr PluginDescriptor kPlugin{
-    "varesk", Family::NewGeneration, 2,
+    2,
     {"TOLVEN Plug-in For Grottamar Ver1.00", "Grottamar", "varesk_*.rpy", "Grottamar リプレイファイル(varesk_*.rpy)"},
-    new_generation::kColumns, 4, true, true, {"varesk.tvp", kSettings}, &kUserBlock, nullptr,
+    new_generation::kColumns, 4, true, {"varesk.tvp", kSettings}, &kUserBlock, nullptr,
     {103, kChoices, kCommentEditorTemplate},
 };
 

@@ -283,11 +283,7 @@ std::unique_ptr<PluginLibrary> LoadCopy(const std::string& name, const TempDir& 
 // Replays
 
 Bytes Replay(const PluginCase& plugin, std::vector<BlockSpec> blocks) {
-    samples::ReplaySpec replaySpec;
-    replaySpec.magic = plugin.magic;
-    replaySpec.body = "REPLAY-BODY";
-    replaySpec.blocks = std::move(blocks);
-    return samples::BuildReplay(replaySpec);
+    return samples::BuildReplay(samples::ReplayOf(plugin.magic, "REPLAY-BODY", std::move(blocks)));
 }
 
 const std::string kSummary = "Name Alice\r\nScore 1234\r\n";

@@ -164,10 +164,7 @@ std::string Repeat(char c, std::size_t n) { return std::string(n, c); }
 unsigned ExtraZeros(const PluginCase& plugin) { return plugin.family == Family::NewGeneration ? 1 : 0; }
 
 ReplaySpec PlainReplay(const PluginCase& plugin) {
-    ReplaySpec replaySpec;
-    replaySpec.magic = plugin.magic;
-    replaySpec.body = "replay body: not read by the plug-ins \x01\x02\x03";
-    return replaySpec;
+    return pellan::samples::ReplayOf(plugin.magic, "replay body: not read by the plug-ins \x01\x02\x03", {});
 }
 
 ReplaySpec ReplayWith(const PluginCase& plugin, std::string_view summary, std::string_view comment) {

@@ -28,11 +28,7 @@ constexpr ReplayFormat kOldFormat{"MSSL", BlockTail::NulOnly, BlockTail::NulOnly
 platform::FontHandle const kFont = reinterpret_cast<platform::FontHandle>(0x1234);
 
 samples::Bytes Replay(const ReplayFormat& format, std::vector<samples::BlockSpec> blocks) {
-    samples::ReplaySpec replaySpec;
-    replaySpec.magic = std::string(format.magic);
-    replaySpec.body = "BODY";
-    replaySpec.blocks = std::move(blocks);
-    return samples::BuildReplay(replaySpec);
+    return samples::BuildReplay(samples::ReplayOf(std::string(format.magic), "BODY", std::move(blocks)));
 }
 
 unsigned ExtraZeros(const ReplayFormat& format) { return format.commentTail == BlockTail::NulAndZero ? 1 : 0; }
@@ -44,11 +40,7 @@ samples::Bytes WithComment(const ReplayFormat& format, std::string_view comment)
 
 class CommentEditorTest : public ::testing::Test {
 protected:
-    std::string Write(std::string_view name, const samples::Bytes& bytes) {
-        std::string path = dir.File(name);
-        testing::WriteFile(path, bytes);
-        return path;
-    }
+    std::string Write(std::string_view name, const samples::Bytes& bytes) { return dir.Write(name, bytes); }
     testing::TempDir dir;
 };
 

@@ -212,25 +212,22 @@ TEST(ConfigDialog, OkStoresTheChosenValuesAndWritesExactlyThePluginsKeys) {
 }
 
 TEST(ConfigDialog, ARadioGroupWithNoCheckedButtonGivesItsLastValue) {
+    struct Case {
+        const char* plugin;
+        std::int32_t nameBlt, commentBlt;
+    };
+    const Case cases[] = {{"mossel", 2, 2}, {"sundrel", 1, 0}};
     testing::TempDir dir;
-    const Variant& mossel = VariantOf("mossel");
-    DialogFixture fixture(mossel, dir);
-    ConfigDialog dialog = fixture.Dialog();
-    FakeDialogView view;
-    dialog.OnInit(view);
-    view.checks.clear();
-    dialog.OnCommand(view, kOkCommand, 0);
-    EXPECT_EQ(fixture.settings.NameBlt, 2);
-    EXPECT_EQ(fixture.settings.CommentBlt, 2);
-
-    const Variant& sundrel = VariantOf("sundrel");
-    DialogFixture sundrelFixture(sundrel, dir);
-    ConfigDialog sundrelDialog = sundrelFixture.Dialog();
-    FakeDialogView sundrelView;
-    sundrelDialog.OnInit(sundrelView);
-    sundrelView.checks.clear();
-    sundrelDialog.OnCommand(sundrelView, kOkCommand, 0);
-    EXPECT_EQ(sundrelFixture.settings.NameBlt, 1);
+    for (const Case& c : cases) {
+        DialogFixture fixture(VariantOf(c.plugin), dir);
+        ConfigDialog dialog = fixture.Dialog();
+        FakeDialogView view;
+        dialog.OnInit(view);
+        view.checks.clear();
+        dialog.OnCommand(view, kOkCommand, 0);
+        EXPECT_EQ(fixture.settings.NameBlt, c.nameBlt) << c.plugin;
+        EXPECT_EQ(fixture.settings.CommentBlt, c.commentBlt) << c.plugin;
+    }
 }
 
 TEST(ConfigDialog, CancelAndTheCloseBoxLeaveMemoryAndFileAlone) {

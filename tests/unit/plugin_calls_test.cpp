@@ -60,32 +60,29 @@ const VersusTraits kNoRecord{nullptr};
 
 // The descriptors are filled field by field, so that fields these tests do not use keep their
 // zero values.
-PluginDescriptor Descriptor(std::string_view name, Family family, std::int32_t revision,
+PluginDescriptor Descriptor(std::string_view section, std::int32_t revision,
                             std::array<std::string_view, 4> info, std::uint32_t identifyBytes,
                             const UserBlockTraits* userBlock, const VersusTraits* versus) {
     PluginDescriptor plugin{};
-    plugin.name = name;
-    plugin.family = family;
     plugin.revision = revision;
     plugin.info = info;
     plugin.columns = kColumns;
     plugin.identifyBytes = identifyBytes;
-    plugin.exportsFileInfoText2 = userBlock != nullptr;
-    plugin.settings = {name, kSettings};
+    plugin.settings = {section, kSettings};
     plugin.userBlock = userBlock;
     plugin.versus = versus;
     return plugin;
 }
 
 const PluginDescriptor kNewPlugin = Descriptor(
-    "testnew", Family::NewGeneration, 2,
+    "testnew", 2,
     {"TOLVEN Plug-in For Grottamar Ver1.00", "Grottamar", "varesk_*.rpy", "Grottamar リプレイファイル(varesk_*.rpy)"}, 4,
     &kNewTraits, nullptr);
 const PluginDescriptor kOldPlugin =
-    Descriptor("testold", Family::OldGeneration, 1, {"old", "Old", "varesk_*.rpy", "Old"}, 4, &kOldTraits, nullptr);
+    Descriptor("testold", 1, {"old", "Old", "varesk_*.rpy", "Old"}, 4, &kOldTraits, nullptr);
 // A versus plug-in whose record is not there yet accepts nothing.
 const PluginDescriptor kVersusPlugin =
-    Descriptor("testvs", Family::Versus, 1, {"vs", "Vs", "*.rep", "Vs"}, 12, nullptr, &kNoRecord);
+    Descriptor("testvs", 1, {"vs", "Vs", "*.rep", "Vs"}, 12, nullptr, &kNoRecord);
 
 // A buffer from the plug-in, freed as the host frees it.
 struct HostBuffer {
@@ -141,17 +138,9 @@ TEST(ColumnTable, RecordsAndTheTerminatingZeroRecord) {
 
 class PluginFilesTest : public ::testing::Test {
 protected:
-    std::string Write(std::string_view name, const samples::Bytes& bytes) {
-        std::string path = dir.File(name);
-        testing::WriteFile(path, bytes);
-        return path;
-    }
+    std::string Write(std::string_view name, const samples::Bytes& bytes) { return dir.Write(name, bytes); }
     static ReplaySpec Chain(std::vector<samples::BlockSpec> blocks) {
-        ReplaySpec replaySpec;
-        replaySpec.magic = "vrsk";
-        replaySpec.body = "body";
-        replaySpec.blocks = std::move(blocks);
-        return replaySpec;
+        return samples::ReplayOf("vrsk", "body", std::move(blocks));
     }
     testing::TempDir dir;
     PluginSettings settings;

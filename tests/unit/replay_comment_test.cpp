@@ -41,10 +41,7 @@ BlockSpec Block(std::uint8_t type, std::string body, std::optional<std::uint32_t
 }
 
 ReplaySpec Chain(std::vector<BlockSpec> blocks, std::uint8_t count = 0xFF) {
-    ReplaySpec replaySpec;
-    replaySpec.magic = "vrsk";
-    replaySpec.body = kBody;
-    replaySpec.blocks = std::move(blocks);
+    ReplaySpec replaySpec = samples::ReplayOf("vrsk", kBody, std::move(blocks));
     replaySpec.blockCount = count;
     return replaySpec;
 }
@@ -142,11 +139,7 @@ TEST(RewriteReplayComment, RefusesImagesItCannotRewrite) {
 
 class ReplayFileTest : public ::testing::Test {
 protected:
-    std::string Write(std::string_view name, const samples::Bytes& bytes) {
-        std::string path = dir.File(name);
-        testing::WriteFile(path, bytes);
-        return path;
-    }
+    std::string Write(std::string_view name, const samples::Bytes& bytes) { return dir.Write(name, bytes); }
     testing::TempDir dir;
     samples::Bytes replay = BuildReplay(Chain({Block(2, "x\0"s), Summary("sum"), Comment("old")}));
 };

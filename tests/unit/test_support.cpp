@@ -36,6 +36,12 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(path_, ignored);
 }
 
+std::string TempDir::Write(std::string_view name, const Bytes& bytes) const {
+    std::string path = File(name);
+    WriteFile(path, bytes);
+    return path;
+}
+
 std::vector<std::string> TempDir::Names() const {
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(path_)) names.push_back(entry.path().filename().string());

@@ -23,6 +23,8 @@ public:
 
     const std::string& path() const { return path_; }
     std::string File(std::string_view name) const { return path_ + "/" + std::string(name); }
+    // Writes bytes to a file of that name in the folder and gives its path.
+    std::string Write(std::string_view name, const Bytes& bytes) const;
     // The names in the folder, sorted.
     std::vector<std::string> Names() const;
 
@@ -38,7 +40,7 @@ Bytes BytesOf(std::string_view text);
 
 // The number of bytes the allocator reserved for a buffer from the host-buffer allocator.
 // Under AddressSanitizer it is exactly the size asked for; otherwise the allocator's usable
-// size, which is at least that and less than 16 bytes more (the buffers here are small).
+// size, which is at least that and may be a few dozen bytes more.
 std::size_t AllocatedSize(const void* buffer);
 bool AllocationIsExact();
 // Whether buffer was allocated with exactly expected bytes, as far as the allocator tells.

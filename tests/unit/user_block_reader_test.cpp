@@ -31,11 +31,7 @@ BlockSpec Block(std::uint8_t type, std::string body, std::optional<std::uint32_t
 }
 
 ReplaySpec Chain(std::vector<BlockSpec> blocks) {
-    ReplaySpec replaySpec;
-    replaySpec.magic = std::string(kMagic);
-    replaySpec.body = kBody;
-    replaySpec.blocks = std::move(blocks);
-    return replaySpec;
+    return samples::ReplayOf(std::string(kMagic), kBody, std::move(blocks));
 }
 
 ReplaySpec WithOffset(ReplaySpec replaySpec, std::uint32_t offset) {
