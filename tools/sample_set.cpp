@@ -1,5 +1,7 @@
 #include "tools/sample_set.h"
 
+#include <cstdio>
+
 namespace pellan::samples {
 
 namespace {
@@ -58,7 +60,11 @@ const std::vector<Game>& Games() {
 // The magic is filled in by the game that adds the replay.
 ReplaySpec Replay(std::string body, std::vector<BlockSpec> blocks) { return ReplayOf("", std::move(body), std::move(blocks)); }
 
-std::string Number(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
+std::string Number(int n) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d", n);
+    return text;
+}
 
 // A comment of 600 bytes whose byte 510 begins a double-byte character.
 std::string LongComment() {
